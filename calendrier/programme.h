@@ -1,0 +1,37 @@
+#pragma once
+
+// The program object: owns the windows (each loaded on first use) and the few
+// program-wide values. Windows reach each other through it.
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class Programme {
+public:
+    Programme();
+    ~Programme();
+    Programme(const Programme&) = delete;
+    Programme& operator=(const Programme&) = delete;
+
+    // The folder of the saved calendars, relative to the working folder.
+    QString dossierSauvegarde() const { return dossierSauvegarde_; }
+    void setDossierSauvegarde(const QString& nom) { dossierSauvegarde_ = nom; }
+
+    // Today, as the pages mark it; tests pin it.
+    QDate aujourdhui() const { return horloge_ ? horloge_() : QDate::currentDate(); }
+    void setHorloge(std::function<QDate()> horloge) { horloge_ = std::move(horloge); }
+
+    // Ends the program at once, without asking or saving. Tests replace the
+    // ending so that they see it instead of losing their own process.
+    void terminer();
+    void setFin(std::function<void()> fin) { fin_ = std::move(fin); }
+    bool termine() const { return termine_; }
+
+private:
+    QString dossierSauvegarde_ = QStringLiteral("SaveCalend");
+    std::function<QDate()> horloge_;
+    std::function<void()> fin_;
+    bool termine_ = false;
+};

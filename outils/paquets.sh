@@ -1,0 +1,17 @@
+# Sourced by the two entry commands: installs the Debian packages the suite
+# needs when one is missing, and does nothing otherwise.
+QUIVEX_PAQUETS=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+                fonts-liberation2 libbenchmark-dev xvfb xauth)
+
+quivex_installer_paquets() {
+    local manquants=()
+    for p in "${QUIVEX_PAQUETS[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || manquants+=("$p")
+    done
+    [ ${#manquants[@]} -eq 0 ] && return 0
+    echo "Installation des paquets manquants : ${manquants[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+}

@@ -1,0 +1,140 @@
+#include "plateforme/fichiertexte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace plateforme;
+
+class TestFichierTexte : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dossier_;
+    QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
+    QByteArray octets(const QString& nom) const {
+        QFile f(chemin(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+    }
+    void poser(const QString& nom, const QByteArray& contenu) {
+        QFile f(chemin(nom));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(contenu);
+    }
+
+private slots:
+    void init() { QDir(dossier_.path()).removeRecursively(), QDir().mkpath(dossier_.path()); }
+
+    void reecritEnCp1252AvecCrLf_data() {
+        QTest::addColumn<QStringList>("lignes");
+        QTest::addColumn<QByteArray>("attendu");
+        QTest::newRow("vide") << QStringList{} << QByteArray();
+        QTest::newRow("nombres") << QStringList{u"1"_qs, u"4"_qs} << QByteArray("1\r\n4\r\n");
+        QTest::newRow("accents") << QStringList{u"Fête à Noël"_qs}
+                                 << QByteArray("F\xEAte \xE0 No\xEBl\r\n");
+        QTest::newRow("haut de la table") << QStringList{u"€ œ Ÿ …"_qs}
+                                          << QByteArray("\x80 \x9C \x9F \x85\r\n");
+        QTest::newRow("hors code") << QStringList{u"a\u4E2Db"_qs} << QByteArray("a?b\r\n");
+        QTest::newRow("ligne vide") << QStringList{QString()} << QByteArray("\r\n");
+    }
+    void reecritEnCp1252AvecCrLf() {
+        QFETCH(QStringList, lignes);
+        QFETCH(QByteArray, attendu);
+        QVERIFY(reecrire(chemin(u"f"_qs), lignes));
+        QCOMPARE(octets(u"f"_qs), attendu);
+    }
+
+    void prolongeEtVide() {
+        QVERIFY(prolonger(chemin(u"p"_qs), {u"a"_qs}));
+        QVERIFY(prolonger(chemin(u"p"_qs), {u"b"_qs, u"c"_qs}));
+        QCOMPARE(octets(u"p"_qs), QByteArray("a\r\nb\r\nc\r\n"));
+        QVERIFY(vider(chemin(u"p"_qs)));
+        QCOMPARE(octets(u"p"_qs), QByteArray());
+        QVERIFY(QFile::exists(chemin(u"p"_qs)));
+    }
+
+    void lectureParValeur_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QStringList>("valeurs");
+        QTest::newRow("deux lignes") << QByteArray("1\r\n4\r\n") << QStringList{u"1"_qs, u"4"_qs};
+        QTest::newRow("blancs") << QByteArray(" 1 \r\n  4\r\n") << QStringList{u"1"_qs, u"4"_qs};
+        QTest::newRow("virgules") << QByteArray("a, b ,c\r\n")
+                                  << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
+        QTest::newRow("guillemets") << QByteArray("\"a,b\"\r\nc\r\n")
+                                    << QStringList{u"a,b"_qs, u"c"_qs};
+        QTest::newRow("guillemets doubles") << QByteArray("\"dit \"\"oui\"\"\"\r\n")
+                                            << QStringList{u"dit \"oui\""_qs};
+        QTest::newRow("ligne vide") << QByteArray("\r\nx\r\n") << QStringList{QString(), u"x"_qs};
+        QTest::newRow("sans fin de ligne") << QByteArray("x") << QStringList{u"x"_qs};
+        QTest::newRow("fin LF seul") << QByteArray("x\ny\n") << QStringList{u"x"_qs, u"y"_qs};
+        QTest::newRow("vide") << QByteArray() << QStringList{};
+    }
+    void lectureParValeur() {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QStringList, valeurs);
+        poser(u"v"_qs, contenu);
+        QCOMPARE(lireValeurs(chemin(u"v"_qs)), valeurs);
+    }
+
+    void nombresEntoures() {
+        poser(u"n"_qs, " 1 \r\n 4 \r\nabc\r\n");
+        LecteurValeurs l(chemin(u"n"_qs));
+        QCOMPARE(l.suivanteNombre(), std::optional<long long>(1));
+        QCOMPARE(l.suivanteNombre(), std::optional<long long>(4));
+        QCOMPARE(l.suivanteNombre(), std::optional<long long>(0));
+        QCOMPARE(l.suivanteNombre(), std::optional<long long>());
+        QCOMPARE(premierNombre(chemin(u"absent"_qs)), 0LL);
+    }
+
+    void valeursRelues_data() {
+        QTest::addColumn<QString>("valeur");
+        QTest::newRow("simple") << u"/home/a/photo.jpg"_qs;
+        QTest::newRow("virgule") << u"/home/a/vacances, été/photo.jpg"_qs;
+        QTest::newRow("guillemet") << u"dit \"X\""_qs;
+        QTest::newRow("guillemet seul") << u"\""_qs;
+        QTest::newRow("entre guillemets") << u"\"A\""_qs;
+    }
+    void valeursRelues() {
+        QFETCH(QString, valeur);
+        QVERIFY(reecrire(chemin(u"r"_qs), {ligneDeValeur(valeur), u"suite"_qs}));
+        QCOMPARE(lireValeurs(chemin(u"r"_qs)), (QStringList{valeur, u"suite"_qs}));
+        QCOMPARE(lireLignes(chemin(u"r"_qs)), (QStringList{valeur, u"suite"_qs}));
+    }
+
+    void nomsSansCasse() {
+        poser(u"Temporaire.Tmp"_qs, "x\r\n");
+        QCOMPARE(cheminReel(chemin(u"Temporaire.tmp"_qs)), chemin(u"Temporaire.Tmp"_qs));
+        QVERIFY(prolonger(chemin(u"temporaire.TMP"_qs), {u"y"_qs}));
+        QCOMPARE(octets(u"Temporaire.Tmp"_qs), QByteArray("x\r\ny\r\n"));
+        QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files), QStringList{u"Temporaire.Tmp"_qs});
+        // Where both spellings exist, the exact one is used.
+        poser(u"temporaire.tmp"_qs, "z\r\n");
+        QCOMPARE(cheminReel(chemin(u"temporaire.tmp"_qs)), chemin(u"temporaire.tmp"_qs));
+        QCOMPARE(cheminReel(chemin(u"Nouveau.ser"_qs)), chemin(u"Nouveau.ser"_qs));
+    }
+
+    void reecritureAtomique() {
+        // The new contents go to a fresh file that replaces the old one in a
+        // single step: a second name of the old file keeps the old contents
+        // whole, which an in-place rewrite (the one a crash can cut) would not.
+        poser(u"a"_qs, "ancien\r\n");
+        QVERIFY(::link(QFile::encodeName(chemin(u"a"_qs)).constData(),
+                       QFile::encodeName(chemin(u"temoin"_qs)).constData()) == 0);
+        QVERIFY(reecrire(chemin(u"a"_qs), {u"nouveau"_qs}));
+        QCOMPARE(octets(u"a"_qs), QByteArray("nouveau\r\n"));
+        QCOMPARE(octets(u"temoin"_qs), QByteArray("ancien\r\n"));
+        QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void fichierAbsent() {
+        QCOMPARE(lireLignes(chemin(u"absent"_qs)), QStringList{});
+        QCOMPARE(lireValeurs(chemin(u"absent"_qs)), QStringList{});
+        QCOMPARE(premiereValeur(chemin(u"absent"_qs)), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFichierTexte)
+#include "tst_fichiertexte.moc"
