@@ -1,0 +1,73 @@
+#pragma once
+
+// Pictures: every picture file of the suite is read through one loader, and
+// shown in picture boxes that paint it at whatever resolution they are drawn.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+namespace plateforme {
+
+// The most memory one decoded picture may take, in megabytes. A 24-megapixel
+// photo decoded whole takes 96; beyond this limit a file is refused rather
+// than allowed to exhaust memory.
+inline constexpr int kLimiteAllocationMo = 256;
+
+// The size of the picture as shown (EXIF orientation applied), without
+// decoding it; invalid when the file is not a readable picture.
+QSize tailleImage(const QString& chemin);
+
+// Decodes a picture, upright (EXIF orientation applied). With a valid `taille`
+// the picture is decoded straight at that size, stretched to it: JPEG decodes
+// at a reduced scale, so a large photo shown small is read fast and small.
+// A null image when the file is missing, is not a picture or is too large.
+QImage chargerImage(const QString& chemin, QSize taille = {});
+
+// A picture box: keeps its picture and paints it into its rectangle,
+// stretched (the default) or at its natural size from the top-left corner.
+//
+// Resolution: the box keeps the source path and the picture decoded at the
+// resolution it was last painted at. When it is painted at a higher density
+// than that decode holds (a page rendered at twice its pixel size for
+// printing), it decodes the source again at the size needed, never beyond the
+// source's own size; so the screen holds a screen-sized picture only, and a
+// print is as sharp as the source allows. A picture given as an image (not a
+// file) is kept whole.
+class BoiteImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoiteImage(QWidget* parent = nullptr);
+
+    // Loads a picture file; false, leaving the box empty, when the file is not
+    // a readable picture. An empty path empties the box.
+    bool charger(const QString& chemin);
+    void setImage(const QImage& image);
+    void vider();
+
+    bool estVide() const { return tailleSource_.isEmpty(); }
+    QString chemin() const { return chemin_; }
+    // The picture's own size (EXIF orientation applied).
+    QSize tailleSource() const { return tailleSource_; }
+    // The size of the picture as decoded now.
+    QSize tailleDecodee() const { return image_.size(); }
+
+    void setEtire(bool etire);
+    bool etire() const { return etire_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    // The size, in device pixels, at which the picture is painted by `p`.
+    QSize tailleVoulue(const QPainter& p) const;
+    void decoderPour(QSize taille);
+
+    QString chemin_;
+    QSize tailleSource_;
+    QImage image_;
+    bool etire_ = true;
+};
+
+} // namespace plateforme
