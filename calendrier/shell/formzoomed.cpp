@@ -71,8 +71,7 @@ void FormZoomed::RetenirDisposition(const QWidget* fenetre) {
 }
 
 void FormZoomed::AppliquerZoom(QWidget* fenetre) {
-    if (rapportHauteur_ == 0)
-        mesurerEcran();
+    mesurerSiBesoin();
     const double r = rapportHauteur_;
     const QList<QWidget*> controles = plateforme::controlesDe(fenetre);
     const std::size_t n = std::min<std::size_t>(controles.size(), releves_.size());
@@ -98,7 +97,13 @@ void FormZoomed::AppliquerZoom(QWidget* fenetre) {
     }
 }
 
-void FormZoomed::dimensionner(QWidget* fenetre) const {
+void FormZoomed::mesurerSiBesoin() {
+    if (rapportHauteur_ == 0 || rapportLargeur_ == 0)
+        mesurerEcran();
+}
+
+void FormZoomed::dimensionner(QWidget* fenetre) {
+    mesurerSiBesoin();
     ecrirePropriete(fenetre, Propriete::Height, kHauteurDessin / 100.0 * rapportHauteur_);
     ecrirePropriete(fenetre, Propriete::Width, kLargeurDessin / 100.0 * rapportLargeur_);
 }

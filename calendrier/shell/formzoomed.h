@@ -34,7 +34,7 @@ public:
 
     // The design size scaled by the ratios: height by the height ratio, width
     // by the width ratio.
-    void dimensionner(QWidget* fenetre) const;
+    void dimensionner(QWidget* fenetre);
 
     int rapportHauteur() const { return rapportHauteur_; }
     int rapportLargeur() const { return rapportLargeur_; }
@@ -48,6 +48,9 @@ private:
     };
 
     void mesurerEcran();
+    // A window sized or scaled before the start-up windows measured the
+    // screen measures it itself, rather than being given no size at all.
+    void mesurerSiBesoin();
 
     std::function<QSize()> ecran_;
     int hauteurEcran_ = 0; // twips

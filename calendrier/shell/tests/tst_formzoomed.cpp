@@ -149,8 +149,8 @@ private slots:
     }
 
     void sansZoomEcranPrealable() {
-        // A window scaled before the start-up windows measured the screen
-        // measures it itself rather than scaling everything to nothing.
+        // A window scaled or sized before the start-up windows measured the
+        // screen measures it itself rather than shrinking to nothing.
         FormZoomed zoom;
         zoom.setEcran([] { return QSize(1024, 768); });
         Fenetre f;
@@ -158,6 +158,12 @@ private slots:
         zoom.AppliquerZoom(&f);
         QCOMPARE(zoom.rapportHauteur(), 123);
         QCOMPARE(propriete(f.Label1, Propriete::Top), 738.0);
+
+        FormZoomed autre;
+        autre.setEcran([] { return QSize(1024, 768); });
+        Fenetre g;
+        autre.dimensionner(&g);
+        QCOMPARE(g.size(), QSize(1024, 738));
     }
 
     void dispositionDeLaDerniereFenetre() {
