@@ -7,6 +7,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class Calend;
+class MenuUn;
 
 class Programme {
 public:
@@ -14,6 +18,10 @@ public:
     ~Programme();
     Programme(const Programme&) = delete;
     Programme& operator=(const Programme&) = delete;
+
+    // The windows, each made on first use.
+    MenuUn& menuUn();
+    Calend& calend();
 
     // The folder of the saved calendars, relative to the working folder.
     QString dossierSauvegarde() const { return dossierSauvegarde_; }
@@ -30,6 +38,8 @@ public:
     bool termine() const { return termine_; }
 
 private:
+    std::unique_ptr<MenuUn> menuUn_;
+    std::unique_ptr<Calend> calend_;
     QString dossierSauvegarde_ = QStringLiteral("SaveCalend");
     std::function<QDate()> horloge_;
     std::function<void()> fin_;
