@@ -22,7 +22,7 @@ const std::array<QString, 12> kMoisPages = {
     u"Juillet"_qs, u"Aout"_qs,    u"Septembre"_qs, u"Octobre"_qs, u"Novembre"_qs, u"Decembre"_qs};
 const QString kEntete = u"Entete"_qs;
 
-// The longest name part a page adds: "Septembre" + a four-digit year + ".Ima".
+// The longest file name the system takes, in bytes.
 constexpr int kLongueurNomMax = 255;
 
 QString texteNombre(long long n) {
@@ -164,6 +164,7 @@ bool FichiersTravail::nomAcceptable(const QString& nom) {
     const QString n = nom.trimmed();
     if (!composantSur(n))
         return false;
+    // The longest page name: "Septembre" and a four-digit year.
     const QString plusLong = n + kMoisPages[8] + u"0000"_qs + kExtensionPage;
     return plusLong.toUtf8().size() <= kLongueurNomMax;
 }
