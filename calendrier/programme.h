@@ -4,6 +4,8 @@
 // program-wide values. Windows reach each other through it.
 
 #include <QDate>
+#include "calendrier/data/fichierstravail.h"
+
 #include <QString>
 
 #include <functional>
@@ -40,7 +42,7 @@ public:
 private:
     std::unique_ptr<MenuUn> menuUn_;
     std::unique_ptr<Calend> calend_;
-    QString dossierSauvegarde_ = QStringLiteral("SaveCalend");
+    QString dossierSauvegarde_ = calendrier::kSaveCalend;
     std::function<QDate()> horloge_;
     std::function<void()> fin_;
     bool termine_ = false;
