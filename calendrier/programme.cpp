@@ -1,6 +1,7 @@
 #include "calendrier/programme.h"
 
 #include "calendrier/data/calend.h"
+#include "calendrier/pages/aficheCalend.h"
 #include "calendrier/shell/menuun.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@ Programme::Programme() = default;
 
 // The frame owns the windows shown inside it: those go before the frame.
 Programme::~Programme() {
+    aficheCalend_.reset();
     calend_.reset();
     menuUn_.reset();
 }
@@ -32,4 +34,10 @@ void Programme::terminer() {
         return;
     }
     QCoreApplication::exit(0);
+}
+
+AficheCalend& Programme::aficheCalend() {
+    if (!aficheCalend_)
+        aficheCalend_ = std::make_unique<AficheCalend>(*this);
+    return *aficheCalend_;
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class AficheCalend;
 class Calend;
 class MenuUn;
 
@@ -24,6 +25,7 @@ public:
     // The windows, each made on first use.
     MenuUn& menuUn();
     Calend& calend();
+    AficheCalend& aficheCalend();
 
     // The folder of the saved calendars, relative to the working folder.
     QString dossierSauvegarde() const { return dossierSauvegarde_; }
@@ -42,6 +44,7 @@ public:
 private:
     std::unique_ptr<MenuUn> menuUn_;
     std::unique_ptr<Calend> calend_;
+    std::unique_ptr<AficheCalend> aficheCalend_;
     QString dossierSauvegarde_ = calendrier::kSaveCalend;
     std::function<QDate()> horloge_;
     std::function<void()> fin_;
