@@ -1,9 +1,31 @@
 #include "calendrier/programme.h"
 
+#include "calendrier/data/calend.h"
+#include "calendrier/pages/aficheCalend.h"
+#include "calendrier/shell/menuun.h"
+
 #include <QCoreApplication>
 
 Programme::Programme() = default;
-Programme::~Programme() = default;
+
+// The frame owns the windows shown inside it: those go before the frame.
+Programme::~Programme() {
+    aficheCalend_.reset();
+    calend_.reset();
+    menuUn_.reset();
+}
+
+MenuUn& Programme::menuUn() {
+    if (!menuUn_)
+        menuUn_ = std::make_unique<MenuUn>(*this);
+    return *menuUn_;
+}
+
+Calend& Programme::calend() {
+    if (!calend_)
+        calend_ = std::make_unique<Calend>(*this);
+    return *calend_;
+}
 
 void Programme::terminer() {
     termine_ = true;
@@ -12,4 +34,10 @@ void Programme::terminer() {
         return;
     }
     QCoreApplication::exit(0);
+}
+
+AficheCalend& Programme::aficheCalend() {
+    if (!aficheCalend_)
+        aficheCalend_ = std::make_unique<AficheCalend>(*this);
+    return *aficheCalend_;
 }

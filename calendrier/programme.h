@@ -4,9 +4,16 @@
 // program-wide values. Windows reach each other through it.
 
 #include <QDate>
+#include "calendrier/data/fichierstravail.h"
+
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class AficheCalend;
+class Calend;
+class MenuUn;
 
 class Programme {
 public:
@@ -14,6 +21,11 @@ public:
     ~Programme();
     Programme(const Programme&) = delete;
     Programme& operator=(const Programme&) = delete;
+
+    // The windows, each made on first use.
+    MenuUn& menuUn();
+    Calend& calend();
+    AficheCalend& aficheCalend();
 
     // The folder of the saved calendars, relative to the working folder.
     QString dossierSauvegarde() const { return dossierSauvegarde_; }
@@ -30,7 +42,10 @@ public:
     bool termine() const { return termine_; }
 
 private:
-    QString dossierSauvegarde_ = QStringLiteral("SaveCalend");
+    std::unique_ptr<MenuUn> menuUn_;
+    std::unique_ptr<Calend> calend_;
+    std::unique_ptr<AficheCalend> aficheCalend_;
+    QString dossierSauvegarde_ = calendrier::kSaveCalend;
     std::function<QDate()> horloge_;
     std::function<void()> fin_;
     bool termine_ = false;

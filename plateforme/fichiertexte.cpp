@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <array>
 
 namespace plateforme {
@@ -21,18 +20,31 @@ constexpr std::array<char16_t, 32> kCp1252Haut = {
 std::optional<char> octetCp1252(char16_t u) {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return static_cast<char>(u);
+    if (u < 0xA0)
+        return kCp1252Haut[u - 0x80] == 0 ? std::optional<char>(static_cast<char>(u))
+                                          : std::nullopt;
     for (std::size_t i = 0; i < kCp1252Haut.size(); ++i)
-        if (kCp1252Haut[i] == u && u != 0)
+        if (kCp1252Haut[i] == u)
             return static_cast<char>(0x80 + i);
     return std::nullopt;
 }
 
-bool estBlanc(QChar c) { return c == u' ' || c == u'\t'; }
+bool estBlanc(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+QString ligneDeValeur(const QString& valeur) {
+    if (!valeur.contains(u',') && !valeur.contains(u'"'))
+        return valeur;
+    QString double_ = valeur;
+    double_.replace(u"\""_qs, u"\"\""_qs);
+    return u'"' + double_ + u'"';
+}
 
 QByteArray octetsDesLignes(const QStringList& lignes) {
     QByteArray octets;
     for (const QString& ligne : lignes) {
-        octets += versCp1252(ligne);
+        octets += versCp1252(ligneDeValeur(ligne));
         octets += "\r\n";
     }
     return octets;
@@ -80,24 +92,38 @@ QString lireGuillemets(const QString& t, qsizetype& pos, qsizetype fin) {
 } // namespace
 
 QString cheminReel(const QString& chemin) {
-    QFileInfo info(chemin);
-    if (info.exists())
+    const QFileInfo info(chemin);
+    if (info.exists() || info.isSymLink())
         return chemin;
-    QDir dossier = info.dir();
     const QString nom = info.fileName();
+    if (nom.isEmpty() || nom == u"."_qs || nom == u".."_qs)
+        return chemin;
+    // The folder part as written, its own name looked up the same way; a
+    // relative path stays relative.
+    QString dossier = chemin.left(chemin.size() - nom.size());
+    QString sansSeparateur = dossier;
+    while (sansSeparateur.endsWith(u'/'))
+        sansSeparateur.chop(1);
+    if (!sansSeparateur.isEmpty())
+        dossier = cheminReel(sansSeparateur) + u'/';
     const QStringList entrees =
-        dossier.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QDir(dossier.isEmpty() ? u"."_qs : dossier)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& e : entrees)
         if (e.compare(nom, Qt::CaseInsensitive) == 0)
-            return dossier.filePath(e);
-    return chemin;
+            return dossier + e;
+    return dossier + nom;
 }
 
 QByteArray versCp1252(const QString& texte) {
     QByteArray octets;
     octets.reserve(texte.size());
-    for (QChar c : texte)
-        octets += octetCp1252(c.unicode()).value_or('?');
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        // A character beyond the basic plane is one character, one '?'.
+        if (texte[i].isHighSurrogate() && i + 1 < texte.size() && texte[i + 1].isLowSurrogate())
+            ++i;
+        octets += octetCp1252(texte[i].unicode()).value_or('?');
+    }
     return octets;
 }
 
@@ -114,14 +140,8 @@ QString depuisCp1252(const QByteArray& octets) {
     return texte;
 }
 
-bool representableCp1252(QChar c) { return octetCp1252(c.unicode()).has_value(); }
-
-QString ligneDeValeur(const QString& valeur) {
-    if (!valeur.contains(u',') && !valeur.contains(u'"'))
-        return valeur;
-    QString double_ = valeur;
-    double_.replace(u"\""_qs, u"\"\""_qs);
-    return u'"' + double_ + u'"';
+bool representableCp1252(QChar c) {
+    return octetCp1252(c.unicode()).has_value();
 }
 
 bool reecrire(const QString& chemin, const QStringList& lignes) {
@@ -140,7 +160,9 @@ bool prolonger(const QString& chemin, const QStringList& lignes) {
     return f.write(octets) == octets.size();
 }
 
-bool vider(const QString& chemin) { return reecrire(chemin, {}); }
+bool vider(const QString& chemin) {
+    return reecrire(chemin, {});
+}
 
 QStringList lireLignes(const QString& chemin) {
     QStringList lignes = decouperLignes(lireTexte(chemin));
@@ -178,8 +200,6 @@ std::optional<QString> LecteurValeurs::suivante() {
         qsizetype virgule = t.indexOf(u',', pos_);
         const qsizetype fin = (virgule >= 0 && virgule < finLigne) ? virgule : finLigne;
         valeur = t.mid(pos_, fin - pos_);
-        while (!valeur.isEmpty() && estBlanc(valeur.back()))
-            valeur.chop(1);
         pos_ = fin < finLigne ? fin + 1 : finLigne;
     }
     // A value that closes its line moves the reader to the next line; a

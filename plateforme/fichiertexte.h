@@ -7,24 +7,26 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace plateforme {
 
 // The path of the file to use for `chemin`: `chemin` itself when it exists,
-// otherwise the one entry of its folder whose name differs only in case, and
-// `chemin` unchanged when there is none (so a new file gets the name asked for).
+// otherwise the entry of its folder whose name differs only in case (the
+// folders on the way are looked up the same way), and `chemin` unchanged when
+// there is none (so a new file gets the name asked for).
 QString cheminReel(const QString& chemin);
 
 // Windows-1252 encoding; a character the code page cannot hold becomes '?'.
+// The five bytes the code page leaves unassigned read back as the C1 control of
+// the same value and are written back as that byte.
 QByteArray versCp1252(const QString& texte);
 QString depuisCp1252(const QByteArray& octets);
 bool representableCp1252(QChar c);
 
-// A value as it stands on its line: quoted (with doubled inner quotes) when it
-// holds a comma or a double quote, so that both readers give it back whole.
-QString ligneDeValeur(const QString& valeur);
+// Every line is one value. A value holding a comma or a double quote is
+// written in double quotes (inner quotes doubled), so that reading by value and
+// reading by line both give it back whole; any other value stands as it is.
 
 // Rewrites the file whole, atomically: an interrupted rewrite leaves the old
 // file or the new one, never a mix. False when the file could not be written.
@@ -39,7 +41,8 @@ bool vider(const QString& chemin);
 QStringList lireLignes(const QString& chemin);
 
 // Reading by value: a value runs from its first non-blank character to the
-// next comma or the end of the line; a quoted value is taken without quotes.
+// next comma or the end of the line, blanks before that end included; a quoted
+// value is taken without its quotes.
 class LecteurValeurs {
 public:
     explicit LecteurValeurs(const QString& chemin);

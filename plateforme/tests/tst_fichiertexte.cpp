@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <unistd.h>
 
 using namespace plateforme;
@@ -35,16 +35,44 @@ private slots:
         QTest::newRow("nombres") << QStringList{u"1"_qs, u"4"_qs} << QByteArray("1\r\n4\r\n");
         QTest::newRow("accents") << QStringList{u"Fête à Noël"_qs}
                                  << QByteArray("F\xEAte \xE0 No\xEBl\r\n");
-        QTest::newRow("haut de la table") << QStringList{u"€ œ Ÿ …"_qs}
-                                          << QByteArray("\x80 \x9C \x9F \x85\r\n");
+        QTest::newRow("haut de la table")
+            << QStringList{u"€ œ Ÿ …"_qs} << QByteArray("\x80 \x9C \x9F \x85\r\n");
         QTest::newRow("hors code") << QStringList{u"a\u4E2Db"_qs} << QByteArray("a?b\r\n");
+        QTest::newRow("hors du plan de base")
+            << QStringList{u"a\U0001F600b"_qs} << QByteArray("a?b\r\n");
+        QTest::newRow("octet non attribue")
+            << QStringList{u"\u0081\u009D"_qs} << QByteArray("\x81\x9D\r\n");
         QTest::newRow("ligne vide") << QStringList{QString()} << QByteArray("\r\n");
+        QTest::newRow("blancs gardes") << QStringList{u"  A  "_qs} << QByteArray("  A  \r\n");
+        QTest::newRow("nombre entoure") << QStringList{u" 0 "_qs} << QByteArray(" 0 \r\n");
+        QTest::newRow("virgule entre guillemets")
+            << QStringList{u"DUPONT, JEAN"_qs} << QByteArray("\"DUPONT, JEAN\"\r\n");
+        QTest::newRow("guillemets doubles")
+            << QStringList{u"dit \"X\""_qs} << QByteArray("\"dit \"\"X\"\"\"\r\n");
     }
     void reecritEnCp1252AvecCrLf() {
         QFETCH(QStringList, lignes);
         QFETCH(QByteArray, attendu);
         QVERIFY(reecrire(chemin(u"f"_qs), lignes));
         QCOMPARE(octets(u"f"_qs), attendu);
+    }
+
+    void cp1252OctetParOctet() {
+        // Every byte reads as its Windows-1252 character and writes back unchanged.
+        QByteArray tous;
+        for (int b = 1; b < 256; ++b)
+            tous += static_cast<char>(b);
+        const QString texte = depuisCp1252(tous);
+        QCOMPARE(texte.size(), tous.size());
+        QCOMPARE(versCp1252(texte), tous);
+        QCOMPARE(texte[0x80 - 1], QChar(0x20AC));
+        QCOMPARE(texte[0x9C - 1], QChar(0x0153));
+        QCOMPARE(texte[0xE9 - 1], QChar(0x00E9));
+        QVERIFY(representableCp1252(QChar(0x0178)));
+        QVERIFY(!representableCp1252(QChar(0x0100)));
+
+        poser(u"lu"_qs, "No\xEBl \x80\r\n");
+        QCOMPARE(lireLignes(chemin(u"lu"_qs)), QStringList{u"Noël €"_qs});
     }
 
     void prolongeEtVide() {
@@ -60,13 +88,19 @@ private slots:
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QStringList>("valeurs");
         QTest::newRow("deux lignes") << QByteArray("1\r\n4\r\n") << QStringList{u"1"_qs, u"4"_qs};
-        QTest::newRow("blancs") << QByteArray(" 1 \r\n  4\r\n") << QStringList{u"1"_qs, u"4"_qs};
+        QTest::newRow("blancs") << QByteArray(" 1 \r\n  4\r\n") << QStringList{u"1 "_qs, u"4"_qs};
         QTest::newRow("virgules") << QByteArray("a, b ,c\r\n")
-                                  << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
-        QTest::newRow("guillemets") << QByteArray("\"a,b\"\r\nc\r\n")
-                                    << QStringList{u"a,b"_qs, u"c"_qs};
-        QTest::newRow("guillemets doubles") << QByteArray("\"dit \"\"oui\"\"\"\r\n")
-                                            << QStringList{u"dit \"oui\""_qs};
+                                  << QStringList{u"a"_qs, u"b "_qs, u"c"_qs};
+        QTest::newRow("virgule finale")
+            << QByteArray("a,\r\n b\r\n") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("texte apres guillemets")
+            << QByteArray("\"a\" x,b\r\n") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("guillemet non ferme")
+            << QByteArray("\"a,b\r\nc\r\n") << QStringList{u"a,b"_qs, u"c"_qs};
+        QTest::newRow("guillemets")
+            << QByteArray("\"a,b\"\r\nc\r\n") << QStringList{u"a,b"_qs, u"c"_qs};
+        QTest::newRow("guillemets doubles")
+            << QByteArray("\"dit \"\"oui\"\"\"\r\n") << QStringList{u"dit \"oui\""_qs};
         QTest::newRow("ligne vide") << QByteArray("\r\nx\r\n") << QStringList{QString(), u"x"_qs};
         QTest::newRow("sans fin de ligne") << QByteArray("x") << QStringList{u"x"_qs};
         QTest::newRow("fin LF seul") << QByteArray("x\ny\n") << QStringList{u"x"_qs, u"y"_qs};
@@ -77,6 +111,25 @@ private slots:
         QFETCH(QStringList, valeurs);
         poser(u"v"_qs, contenu);
         QCOMPARE(lireValeurs(chemin(u"v"_qs)), valeurs);
+    }
+
+    void lectureParLigne_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QStringList>("lignes");
+        QTest::newRow("crlf") << QByteArray("a, b\r\n\r\n c \r\n")
+                              << QStringList{u"a, b"_qs, QString(), u" c "_qs};
+        QTest::newRow("valeur entre guillemets")
+            << QByteArray("\"a,b\"\r\n") << QStringList{u"a,b"_qs};
+        QTest::newRow("deux valeurs entre guillemets")
+            << QByteArray("\"a\",\"b\"\r\n") << QStringList{u"\"a\",\"b\""_qs};
+        QTest::newRow("sans fin de ligne") << QByteArray("a\r\nb") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("fin LF seul") << QByteArray("a\nb\n") << QStringList{u"a"_qs, u"b"_qs};
+    }
+    void lectureParLigne() {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QStringList, lignes);
+        poser(u"l"_qs, contenu);
+        QCOMPARE(lireLignes(chemin(u"l"_qs)), lignes);
     }
 
     void nombresEntoures() {
@@ -96,10 +149,12 @@ private slots:
         QTest::newRow("guillemet") << u"dit \"X\""_qs;
         QTest::newRow("guillemet seul") << u"\""_qs;
         QTest::newRow("entre guillemets") << u"\"A\""_qs;
+        QTest::newRow("blancs en fin") << u"/home/a/photo .jpg "_qs;
+        QTest::newRow("virgule et accents") << u"/home/a/Noël, œuvre/été.jpg"_qs;
     }
     void valeursRelues() {
         QFETCH(QString, valeur);
-        QVERIFY(reecrire(chemin(u"r"_qs), {ligneDeValeur(valeur), u"suite"_qs}));
+        QVERIFY(reecrire(chemin(u"r"_qs), {valeur, u"suite"_qs}));
         QCOMPARE(lireValeurs(chemin(u"r"_qs)), (QStringList{valeur, u"suite"_qs}));
         QCOMPARE(lireLignes(chemin(u"r"_qs)), (QStringList{valeur, u"suite"_qs}));
     }
@@ -116,6 +171,26 @@ private slots:
         QCOMPARE(cheminReel(chemin(u"Nouveau.ser"_qs)), chemin(u"Nouveau.ser"_qs));
     }
 
+    void nomsSansCasseDansLesDossiers() {
+        QVERIFY(QDir(dossier_.path()).mkdir(u"SaveCalend"_qs));
+        poser(u"SaveCalend/FAMILLE2007.Ans"_qs, "x\r\n");
+        QCOMPARE(cheminReel(chemin(u"SAVECALEND/famille2007.ans"_qs)),
+                 chemin(u"SaveCalend/FAMILLE2007.Ans"_qs));
+        // A new file lands in the folder that exists under another spelling.
+        QVERIFY(reecrire(chemin(u"savecalend/Neuf.Ans"_qs), {u"n"_qs}));
+        QCOMPARE(octets(u"SaveCalend/Neuf.Ans"_qs), QByteArray("n\r\n"));
+
+        // Relative names are looked up in the current folder and stay relative.
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dossier_.path()));
+        poser(u"LireCalend.Ser"_qs, "0\r\n");
+        const QString reel = cheminReel(u"lirecalend.ser"_qs);
+        const QString reelDossier = cheminReel(u"savecalend/neuf.ans"_qs);
+        QDir::setCurrent(ancien);
+        QCOMPARE(reel, u"LireCalend.Ser"_qs);
+        QCOMPARE(reelDossier, u"SaveCalend/Neuf.Ans"_qs);
+    }
+
     void reecritureAtomique() {
         // The new contents go to a fresh file that replaces the old one in a
         // single step: a second name of the old file keeps the old contents
@@ -127,6 +202,19 @@ private slots:
         QCOMPARE(octets(u"a"_qs), QByteArray("nouveau\r\n"));
         QCOMPARE(octets(u"temoin"_qs), QByteArray("ancien\r\n"));
         QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void reecritureImpossible() {
+        // No folder: nothing is created and the failure is told.
+        QVERIFY(!reecrire(chemin(u"absent/f"_qs), {u"x"_qs}));
+        QVERIFY(!prolonger(chemin(u"absent/f"_qs), {u"x"_qs}));
+        QVERIFY(!QFileInfo::exists(chemin(u"absent"_qs)));
+        // A folder in the file's place stays as it is.
+        QVERIFY(QDir(dossier_.path()).mkdir(u"d"_qs));
+        poser(u"d/dedans"_qs, "garde\r\n");
+        QVERIFY(!reecrire(chemin(u"d"_qs), {u"x"_qs}));
+        QVERIFY(!vider(chemin(u"d"_qs)));
+        QCOMPARE(octets(u"d/dedans"_qs), QByteArray("garde\r\n"));
     }
 
     void fichierAbsent() {

@@ -1,0 +1,26 @@
+#pragma once
+
+// The main frame: a multiple-document frame whose caption names the current
+// activity; the windows of the program live inside it.
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+class Programme;
+
+class MenuUn : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MenuUn(Programme& programme);
+
+    // Shows `fenetre` inside the frame (once wrapped, the same sub-window is reused).
+    QMdiSubWindow* accueillir(QWidget* fenetre);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Programme& programme_;
+    QMdiArea* zone_;
+};
