@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include "calendrier/data/fichierstravail.h"
+#include "calendrier/shell/formzoomed.h"
 
 #include <QString>
 
@@ -27,6 +28,9 @@ public:
     Calend& calend();
     AficheCalend& aficheCalend();
 
+    // The screen's zoom ratios and the layout recorded last, shared by all windows.
+    FormZoomed& zoom() { return zoom_; }
+
     // The folder of the saved calendars, relative to the working folder.
     QString dossierSauvegarde() const { return dossierSauvegarde_; }
     void setDossierSauvegarde(const QString& nom) { dossierSauvegarde_ = nom; }
@@ -45,6 +49,7 @@ private:
     std::unique_ptr<MenuUn> menuUn_;
     std::unique_ptr<Calend> calend_;
     std::unique_ptr<AficheCalend> aficheCalend_;
+    FormZoomed zoom_;
     QString dossierSauvegarde_ = calendrier::kSaveCalend;
     std::function<QDate()> horloge_;
     std::function<void()> fin_;
