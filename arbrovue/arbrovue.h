@@ -20,7 +20,8 @@ class Arbrovue : public QWidget, public ProprietesPersistantes {
 
 public:
     // The special folders the tree can show as its top node.
-    enum TypeRoot {
+    // Any value may come from a host; the unknown ones give a desktop without folder.
+    enum TypeRoot : int {
         Bureau = 0,
         MesDocuments = 5,
         PosteDeTravail = 17,

@@ -73,7 +73,8 @@ private slots:
         const QStringList dossiers{
             u"Images/2005"_qs, u"Images/2010"_qs, u"images"_qs, u".cache/x"_qs,
             u"Cachés/.a"_qs,   u"Cachés/.b"_qs,   u"vide"_qs,   u"Dossier 9/sous"_qs,
-            u"Dossier 10"_qs,  u"Dossier 100"_qs, u"été"_qs,    u"Zèbre"_qs};
+            u"Dossier 10"_qs,  u"Dossier 100"_qs, u"été"_qs,    u"Zèbre"_qs,
+            u"Bureau/Fond"_qs};
         for (const QString& d : dossiers)
             QVERIFY(QDir(base_.path()).mkpath(d));
         QFile fichier(chemin(u"Images/pas un dossier.jpg"_qs));
@@ -113,6 +114,33 @@ private slots:
         QVERIFY(!GetSpecialFolderPidl(99));
     }
 
+    // Folders shared with the network carry the attribute and its emblem.
+    void partages() {
+        QTemporaryDir partages;
+        QFile fichier(partages.filePath(u"photos"_qs));
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("#VERSION 2\npath=" + QFile::encodeName(chemin(u"Images"_qs)) + "\n");
+        fichier.close();
+        qputenv("ARBROVUE_PARTAGES", partages.path().toLocal8Bit());
+        const Pidl base = PidlFromPath(chemin({}));
+        const Dossier dossier = BindToFolder(GetDesktopFolder(), base.get());
+        const auto items = dossier.EnumObjects();
+        QVERIFY(items);
+        for (const Pidl& item : *items) {
+            const bool partage = dossier.GetAttributesOf(item.get(), SFGAO_SHARE) & SFGAO_SHARE;
+            QCOMPARE(partage, dossier.GetDisplayNameOf(item.get()) == u"Images");
+        }
+        Arbrovue a;
+        surLePoste(a);
+        a.ExpandNode(chemin({}));
+        const auto cleIcone = [&](const QString& d) {
+            return noeudDe(a, chemin(d))->icon(0).cacheKey();
+        };
+        QCOMPARE(cleIcone(u"vide"_qs), cleIcone(u"images"_qs));
+        QVERIFY(cleIcone(u"Images"_qs) != cleIcone(u"images"_qs));
+        qunsetenv("ARBROVUE_PARTAGES");
+    }
+
     // Subfolders in the order a file manager shows them: case-insensitive,
     // numbers by value, French collation; hidden folders included.
     void trieEtListeLesCaches() {
@@ -122,9 +150,9 @@ private slots:
         Noeud* base = noeudDe(a, chemin({}));
         QVERIFY(base);
         QCOMPARE(textesEnfants(base),
-                 (QStringList{u".cache"_qs, u"Cachés"_qs, u"Dossier 9"_qs, u"Dossier 10"_qs,
-                              u"Dossier 100"_qs, u"été"_qs, u"Images"_qs, u"images"_qs, u"vide"_qs,
-                              u"Zèbre"_qs}));
+                 (QStringList{u".cache"_qs, u"Bureau"_qs, u"Cachés"_qs, u"Dossier 9"_qs,
+                              u"Dossier 10"_qs, u"Dossier 100"_qs, u"été"_qs, u"Images"_qs,
+                              u"images"_qs, u"vide"_qs, u"Zèbre"_qs}));
         // Records stay in the order the folder gave them, one per node.
         QCOMPARE(a.tview()->colTVItems().Count(), nombreDeNoeuds(a.tview()));
         const Dossier dossier = BindToFolder(GetDesktopFolder(), base->record()->pidlFQ.get());
@@ -224,6 +252,9 @@ private slots:
         QTest::newRow("casse exacte") << u"images"_qs << u"images"_qs << u"images"_qs;
         QTest::newRow("casse exacte majuscule") << u"Images"_qs << u"Images"_qs << u"Images"_qs;
         QTest::newRow("casse différente") << u"ZÈBRE"_qs << u"Zèbre"_qs << u"Zèbre"_qs;
+        // The French desktop folder is a folder like any other, whatever its name.
+        QTest::newRow("dossier nommé Bureau")
+            << u"Bureau/Fond"_qs << u"Bureau/Fond"_qs << u"Bureau/Fond"_qs;
         QTest::newRow("dossier caché") << u".cache/x"_qs << u".cache/x"_qs << u".cache/x"_qs;
         QTest::newRow("racine du disque") << u"/"_qs << u"/"_qs << u"/"_qs;
         QTest::newRow("sans disque") << u"relatif/Images"_qs << u"relatif/Images"_qs << u"-"_qs;
