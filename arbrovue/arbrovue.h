@@ -3,6 +3,7 @@
 // Arbrovue: the folder tree control. It shows the folders of the machine under
 // a special folder (Root) and lets the user pick one (Chemin, Click).
 
+#include "arbrovue/espace.h"
 #include "plateforme/composant.h"
 
 #include <QWidget>
@@ -22,13 +23,13 @@ public:
     // The special folders the tree can show as its top node.
     // Any value may come from a host; the unknown ones give a desktop without folder.
     enum TypeRoot : int {
-        Bureau = 0,
-        MesDocuments = 5,
-        PosteDeTravail = 17,
-        Reseau = 18,
-        Windows = 36,
-        System32 = 37,
-        ProgramFiles = 38,
+        Bureau = CSIDL_DESKTOP,
+        MesDocuments = CSIDL_PERSONAL,
+        PosteDeTravail = CSIDL_DRIVES,
+        Reseau = CSIDL_NETWORK,
+        Windows = CSIDL_WINDOWS,
+        System32 = CSIDL_SYSTEM,
+        ProgramFiles = CSIDL_PROGRAM_FILES,
     };
     Q_ENUM(TypeRoot)
 

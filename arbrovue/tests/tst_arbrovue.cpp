@@ -1,6 +1,7 @@
 #include "arbrovue/arbrovue.h"
 #include "arbrovue/espace.h"
 #include "arbrovue/tview.h"
+#include "hermetique.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,9 +66,7 @@ private:
 
 private slots:
     void initTestCase() {
-        qputenv("HOME", maison_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", maison_.filePath(u".config"_qs).toLocal8Bit());
-        qputenv("XDG_DATA_HOME", maison_.filePath(u".local/share"_qs).toLocal8Bit());
+        isolerDansMaison(maison_);
         QVERIFY(QDir(maison_.path()).mkpath(u"Documents/Lettres"_qs));
         QDir::setCurrent(maison_.path());
         const QStringList dossiers{

@@ -1,6 +1,7 @@
 // The folder tree as a host sees it: created by its identity through the
 // loader, driven by properties and events, never linked.
 
+#include "hermetique.h"
 #include "plateforme/composant.h"
 
 #include <QDir>
@@ -19,9 +20,7 @@ private:
 
 private slots:
     void initTestCase() {
-        qputenv("HOME", maison_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", maison_.filePath(u".config"_qs).toLocal8Bit());
-        qputenv("XDG_DATA_HOME", maison_.filePath(u".local/share"_qs).toLocal8Bit());
+        isolerDansMaison(maison_);
         QVERIFY(QDir(base_.path()).mkpath(u"Images/2005"_qs));
     }
 
