@@ -170,8 +170,14 @@ int CleTri::comparer(const CleTri& autre) const {
     return brut.compare(autre.brut);
 }
 
+// The user's own folder comes first, as the first drive of the computer: it is
+// where pictures usually are. Then the system's root and the other volumes.
 QStringList volumesEcrivables() {
-    QStringList volumes{u"/"_qs};
+    QStringList volumes;
+    const QString maison = QDir::cleanPath(QDir::homePath());
+    if (maison != u"/"_qs && QFileInfo(maison).isDir())
+        volumes << maison;
+    volumes << u"/"_qs;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         const QString montage = QDir::cleanPath(v.rootPath());
         if (v.isValid() && v.isReady() && !v.isReadOnly() && !volumes.contains(montage) &&
@@ -296,6 +302,8 @@ QString Dossier::GetDisplayNameOf(const Octet* relatif) const {
         const QString montage = montageVolume(donneesItem(relatif));
         if (montage == u"/")
             return QStringLiteral("Disque local (/)");
+        if (montage == QDir::cleanPath(QDir::homePath()))
+            return QStringLiteral("Dossier personnel (%1)").arg(montage);
         const QString etiquette = QStorageInfo(montage).name();
         return QStringLiteral("%1 (%2)").arg(
             etiquette.isEmpty() ? QFileInfo(montage).fileName() : etiquette, montage);
@@ -386,8 +394,8 @@ Pidl PidlFromPath(const QString& chemin) {
     if (!QFileInfo(propre).isDir())
         return {};
     const QStringList volumes = volumesEcrivables();
-    int volume = 0;
-    for (int i = 1; i < volumes.size(); ++i)
+    int volume = static_cast<int>(volumes.indexOf(u"/"_qs));
+    for (int i = 0; i < volumes.size(); ++i)
         if ((propre == volumes[i] || propre.startsWith(volumes[i] + u'/')) &&
             volumes[i].size() > volumes[volume].size())
             volume = i;

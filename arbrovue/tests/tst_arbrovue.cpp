@@ -96,7 +96,13 @@ private slots:
         QCOMPARE(dossierPoste.genre(), Dossier::Genre::Poste);
         const auto volumes = dossierPoste.EnumObjects();
         QVERIFY(volumes && !volumes->empty());
-        const Pidl systeme = ConcatPidl(poste.get(), volumes->front().get());
+        // The user's own folder is the computer's first drive, then the root.
+        QVERIFY(volumes->size() >= 2);
+        const Pidl personnel = ConcatPidl(poste.get(), (*volumes)[0].get());
+        QCOMPARE(PathFromPidl(personnel.get()), QDir::homePath());
+        QCOMPARE(dossierPoste.GetDisplayNameOf((*volumes)[0].get()),
+                 u"Dossier personnel (%1)"_qs.arg(QDir::homePath()));
+        const Pidl systeme = ConcatPidl(poste.get(), (*volumes)[1].get());
         QCOMPARE(PathFromPidl(systeme.get()), u"/"_qs);
         QCOMPARE(GetParentFolder(systeme.get())->genre(), Dossier::Genre::Poste);
 
