@@ -32,6 +32,16 @@ bool enregistrementSelectionne(const ListeFichiers& liste,
     return !selection.isEmpty() && fichiers.imagesParValeur().value(0) == selection;
 }
 
+// "Confirmer": the picture becomes the only line of Fichier.ser, and the
+// button goes on from there.
+void enregistrerSeule(QPushButton& bouton, const QString& image,
+                      const calendrier::FichiersTravail& fichiers) {
+    if (image.isEmpty())
+        return;
+    bouton.setText(kSuite);
+    fichiers.ecrireImageUnique(image);
+}
+
 } // namespace
 
 // --- LireImage ---------------------------------------------------------------
@@ -97,13 +107,8 @@ void LireImage::Command1_Click() {
         }
         return;
     }
-    if (Command1.text() == kConfirmer) {
-        const QString image = imageRecevable();
-        if (image.isEmpty())
-            return;
-        Command1.setText(kSuite);
-        f.ecrireImageUnique(image);
-    }
+    if (Command1.text() == kConfirmer)
+        enregistrerSeule(Command1, imageRecevable(), f);
 }
 
 // --- Entete -------------------------------------------------------------------
@@ -157,12 +162,7 @@ void Entete::Command1_Click() {
         }
         return;
     }
-    if (Command1.text() == kConfirmer) {
-        // Label1 tells what is chosen here; it is not a status line.
-        const QString image = imageRecevable(false);
-        if (image.isEmpty())
-            return;
-        Command1.setText(kSuite);
-        f.ecrireImageUnique(image);
-    }
+    // Label1 tells what is chosen here; it is not a status line.
+    if (Command1.text() == kConfirmer)
+        enregistrerSeule(Command1, imageRecevable(false), f);
 }

@@ -221,6 +221,27 @@ private slots:
         QCOMPARE(f.File1.FileName(), u"Alpes.jpg"_qs);
     }
 
+    // The landscapes delivered with the program: a first run has them to choose from.
+    void imagesLivrees() {
+        const QDir livrees(
+            QDir(qEnvironmentVariable("QUIVEX_PROGRAMME_DIR")).filePath(u"Images"_qs));
+        const QStringList jpeg = livrees.entryList({u"*.jpg"_qs}, QDir::Files, QDir::Name);
+        QVERIFY2(jpeg.size() >= 13, qPrintable(livrees.path()));
+        for (const QString& nom : jpeg) {
+            const QSize taille = plateforme::tailleImage(livrees.filePath(nom));
+            QVERIFY2(taille.width() >= 1600 && taille.height() >= 1200, qPrintable(nom));
+            QVERIFY2(taille.width() > taille.height(), qPrintable(nom));
+        }
+        Atelier a(QStringList{});
+        for (const QString& nom : jpeg)
+            QVERIFY(QFile::copy(livrees.filePath(nom), a.images(nom)));
+        Entete& f = a.programme.entete();
+        f.Form_Load();
+        QCOMPARE(Atelier::listees(f), jpeg);
+        QCOMPARE(f.File1.FileName(), u"00 Couverture.jpg"_qs);
+        QVERIFY(!f.Image1.estVide());
+    }
+
     // --- Entete ------------------------------------------------------------
 
     void enteteOuverture() {
