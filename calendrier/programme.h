@@ -14,6 +14,9 @@
 
 class AficheCalend;
 class Calend;
+class DouzeImage;
+class Entete;
+class LireImage;
 class MenuUn;
 
 class Programme {
@@ -27,6 +30,10 @@ public:
     MenuUn& menuUn();
     Calend& calend();
     AficheCalend& aficheCalend();
+    // The picture windows: one month's picture, the cover photo, the twelve months.
+    LireImage& lireImage();
+    Entete& entete();
+    DouzeImage& douzeImage();
 
     // The screen's zoom ratios and the layout recorded last, shared by all windows.
     FormZoomed& zoom() { return zoom_; }
@@ -49,6 +56,9 @@ private:
     std::unique_ptr<MenuUn> menuUn_;
     std::unique_ptr<Calend> calend_;
     std::unique_ptr<AficheCalend> aficheCalend_;
+    std::unique_ptr<LireImage> lireImage_;
+    std::unique_ptr<Entete> entete_;
+    std::unique_ptr<DouzeImage> douzeImage_;
     FormZoomed zoom_;
     QString dossierSauvegarde_ = calendrier::kSaveCalend;
     std::function<QDate()> horloge_;
