@@ -2,6 +2,8 @@
 
 #include "calendrier/data/calend.h"
 #include "calendrier/pages/aficheCalend.h"
+#include "calendrier/shell/copyright.h"
+#include "calendrier/shell/fond.h"
 #include "calendrier/shell/menuun.h"
 
 #include <QCoreApplication>
@@ -10,6 +12,8 @@ Programme::Programme() = default;
 
 // The frame owns the windows shown inside it: those go before the frame.
 Programme::~Programme() {
+    copyright_.reset();
+    fond_.reset();
     aficheCalend_.reset();
     calend_.reset();
     menuUn_.reset();
@@ -40,4 +44,20 @@ AficheCalend& Programme::aficheCalend() {
     if (!aficheCalend_)
         aficheCalend_ = std::make_unique<AficheCalend>(*this);
     return *aficheCalend_;
+}
+
+Copyright& Programme::copyright() {
+    if (!copyright_)
+        copyright_ = std::make_unique<Copyright>(*this);
+    return *copyright_;
+}
+
+Fond& Programme::fond() {
+    if (!fond_)
+        fond_ = std::make_unique<Fond>(*this);
+    return *fond_;
+}
+
+void Programme::demarrer() {
+    copyright().Form_Load();
 }

@@ -3,17 +3,18 @@
 // The program object: owns the windows (each loaded on first use) and the few
 // program-wide values. Windows reach each other through it.
 
-#include <QDate>
 #include "calendrier/data/fichierstravail.h"
 #include "calendrier/shell/formzoomed.h"
 
+#include <QDate>
 #include <QString>
-
 #include <functional>
 #include <memory>
 
 class AficheCalend;
 class Calend;
+class Copyright;
+class Fond;
 class MenuUn;
 
 class Programme {
@@ -27,6 +28,17 @@ public:
     MenuUn& menuUn();
     Calend& calend();
     AficheCalend& aficheCalend();
+    Copyright& copyright();
+    Fond& fond();
+
+    // Opens the splash, the program's first window.
+    void demarrer();
+
+    // The splash's tick counter, and its timer's interval (tests shorten it).
+    int compteurSplash() const { return compteurSplash_; }
+    void setCompteurSplash(int compteur) { compteurSplash_ = compteur; }
+    int intervalleSplash() const { return intervalleSplash_; }
+    void setIntervalleSplash(int millisecondes) { intervalleSplash_ = millisecondes; }
 
     // The screen's zoom ratios and the layout recorded last, shared by all windows.
     FormZoomed& zoom() { return zoom_; }
@@ -49,6 +61,10 @@ private:
     std::unique_ptr<MenuUn> menuUn_;
     std::unique_ptr<Calend> calend_;
     std::unique_ptr<AficheCalend> aficheCalend_;
+    std::unique_ptr<Copyright> copyright_;
+    std::unique_ptr<Fond> fond_;
+    int compteurSplash_ = 0;
+    int intervalleSplash_ = 100;
     FormZoomed zoom_;
     QString dossierSauvegarde_ = calendrier::kSaveCalend;
     std::function<QDate()> horloge_;
