@@ -64,7 +64,7 @@ const QColor kPapier(0xf6, 0xf3, 0xec);
 const QString kStyle = uR"(
 Calend { background: #f6f3ec; }
 QToolBar#Toolbar1 { background: #ffffff; border: none; border-bottom: 1px solid #d9d2c3;
-                    spacing: 2px; padding: 0 6px; }
+                    spacing: 2px; padding: 0px 4px; }
 QToolBar#Toolbar1 QToolButton { color: #23395b; border: 1px solid transparent;
                                 border-radius: 5px; padding: 1px 4px; }
 QToolBar#Toolbar1 QToolButton:hover { background: #eef2f8; border-color: #c9d4e5; }
@@ -74,8 +74,8 @@ QLineEdit { background: #ffffff; color: #1d2735; border: 1px solid #b9b09f;
             border-radius: 4px; padding: 0 4px; selection-background-color: #23395b; }
 QLineEdit:focus { border: 2px solid #23395b; }
 QListWidget { background: #ffffff; color: #1d2735; border: 1px solid #b9b09f;
-              border-radius: 4px; outline: none; }
-QListWidget::item { padding: 1px 6px; }
+              border-radius: 4px; outline: none; padding: 4px; }
+QListWidget::item { padding: 0 6px; }
 QListWidget::item:selected { background: #23395b; color: #ffffff; }
 QListWidget:disabled { color: #1d2735; }
 )"_qs;
@@ -267,14 +267,21 @@ void Calend::resizeEvent(QResizeEvent* event) {
 void Calend::placerBarre() {
     const int rapport =
         programme_.zoom().rapportHauteur() > 0 ? programme_.zoom().rapportHauteur() : 100;
-    const int largeurDessin = plateforme::pixels(FormZoomed::kLargeurDessin / 100.0 * rapport);
-    feuille_.setGeometry(std::max(0, (width() - largeurDessin) / 2), 0, largeurDessin, height());
-    const int hauteur = plateforme::pixels(kHauteurBarre / 100.0 * rapport);
-    const int icone = std::max(16, hauteur * 11 / 20);
+    const int hauteurDessin = plateforme::pixels(kHauteurBarre / 100.0 * rapport);
+    const int icone = std::max(24, hauteurDessin / 2);
     Toolbar1.setIconSize(QSize(icone, icone));
     QFont police(u"Arial"_qs);
-    police.setPixelSize(std::max(9, hauteur / 5));
-    Toolbar1.setFont(police);
+    police.setPixelSize(std::max(11, hauteurDessin / 5));
+    // Set on each button: the style sheet keeps them from inheriting it.
+    for (QAction* action : Toolbar1.actions())
+        if (QWidget* b = Toolbar1.widgetForAction(action))
+            b->setFont(police);
+    // On a small screen the toolbar keeps legible captions and the design
+    // moves down by what it grew.
+    const int hauteur = std::max(hauteurDessin, Toolbar1.sizeHint().height());
+    const int largeurDessin = plateforme::pixels(FormZoomed::kLargeurDessin / 100.0 * rapport);
+    feuille_.setGeometry(std::max(0, (width() - largeurDessin) / 2), hauteur - hauteurDessin,
+                         largeurDessin, height() - (hauteur - hauteurDessin));
     Toolbar1.setGeometry(0, 0, width(), hauteur);
     Toolbar1.raise();
 }

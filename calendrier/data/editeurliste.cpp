@@ -23,6 +23,17 @@ QString nomCourt(const QString& texte) {
     return texte.toUpper().left(EditeurListe::kLongueurNom);
 }
 
+// Entries read as pairs: each entry's two lines share a shade, its name in bold.
+void teinter(QListWidget& liste) {
+    for (int i = 0; i < liste.count(); ++i) {
+        QListWidgetItem* ligne = liste.item(i);
+        ligne->setBackground(i / 2 % 2 == 0 ? QColor(0xff, 0xff, 0xff) : QColor(0xee, 0xf2, 0xf8));
+        QFont f = liste.font();
+        f.setBold(i % 2 == 1);
+        ligne->setFont(f);
+    }
+}
+
 void montrerVide(QLineEdit& boite) {
     boite.clear();
     boite.show();
@@ -76,6 +87,7 @@ void EditeurListe::ouvrir() {
     if (lignes.size() % 2 != 0)
         lignes << QString();
     c_.liste.addItems(lignes);
+    teinter(c_.liste);
     c_.liste.setEnabled(false);
     c_.invite.setText(kInviteAction);
     lettre_ = QChar();
@@ -153,6 +165,7 @@ void EditeurListe::dateEntree() {
     }
     c_.invite.setText(liste_ == Liste::Fete ? kInviteNomFete : kInviteNomEnfant + date);
     c_.liste.addItem(date);
+    teinter(c_.liste);
     c_.liste.scrollToBottom();
     etat_ = Etat::Nom;
     montrerVide(c_.nom);
@@ -171,6 +184,7 @@ void EditeurListe::nomEntree() {
     if (liste_ == Liste::Fete)
         c_.lettre.clear();
     c_.liste.addItem(nomCourt(c_.nom.text()));
+    teinter(c_.liste);
     c_.liste.scrollToBottom();
     lettre_ = QChar();
     attendreAction(true);
