@@ -8,6 +8,7 @@
 #include "calendrier/programme.h"
 #include "calendrier/shell/menuun.h"
 #include "calendrier/testsupport/bacasable.h"
+#include "calendrier/testsupport/clavier.h"
 #include "plateforme/disposition.h"
 #include "plateforme/fichiertexte.h"
 #include "plateforme/questions.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
@@ -32,21 +32,6 @@ const Boutons kMenu = {1, 2, 3, 8, 13, 15, 16, 17};
 
 QStringList lignes(const BacASable& bac, const QString& nom) {
     return plateforme::lireLignes(bac.chemin(nom));
-}
-
-// Types as a user does, then presses Enter.
-void repondre(QLineEdit& boite, const QString& texte) {
-    boite.clear();
-    QTest::keyClicks(&boite, texte);
-    QTest::keyClick(&boite, Qt::Key_Return);
-}
-
-// Types any character, as a keyboard with an input method does.
-void taper(QLineEdit& boite, const QString& texte) {
-    for (const QChar c : texte) {
-        QKeyEvent appui(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(&boite, &appui);
-    }
 }
 
 // Clicks a toolbar button as the user does; a hidden button cannot be clicked.

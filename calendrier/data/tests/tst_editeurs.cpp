@@ -6,6 +6,7 @@
 #include "calendrier/programme.h"
 #include "calendrier/shell/menuun.h"
 #include "calendrier/testsupport/bacasable.h"
+#include "calendrier/testsupport/clavier.h"
 #include "plateforme/fichiertexte.h"
 
 #include <QTest>
@@ -17,12 +18,6 @@ namespace {
 
 const QString kInviteAction = u"A = Ajouter / M = Modifier / E = Effacer / F = Fin"_qs;
 const QString kInviteActionFete = u"A = Ajouter / M = Modifier / E = Effacer"_qs;
-
-void repondre(QLineEdit& boite, const QString& texte) {
-    boite.clear();
-    QTest::keyClicks(&boite, texte);
-    QTest::keyClick(&boite, Qt::Key_Return);
-}
 
 // One editor seen through the hub's controls.
 struct Vue {
