@@ -60,10 +60,13 @@ EditeurListe::EditeurListe(Liste liste, ControlesEditeur controles,
     connect(&c_.date, &QLineEdit::returnPressed, this, &EditeurListe::dateEntree);
     connect(&c_.nom, &QLineEdit::returnPressed, this, &EditeurListe::nomEntree);
     connect(&c_.remplacement, &QLineEdit::returnPressed, this, &EditeurListe::remplacementEntree);
-    connect(&c_.liste, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    // A click on the selected line, or Enter on it for those who use the keyboard.
+    const auto choisir = [this](QListWidgetItem* item) {
         if (item && item->isSelected())
             ligneCliquee(c_.liste.row(item));
-    });
+    };
+    connect(&c_.liste, &QListWidget::itemClicked, this, choisir);
+    connect(&c_.liste, &QListWidget::itemActivated, this, choisir);
 }
 
 QString EditeurListe::inviteAction() const {
