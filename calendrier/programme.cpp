@@ -4,6 +4,8 @@
 #include "calendrier/pages/aficheCalend.h"
 #include "calendrier/pictures/douzeimage.h"
 #include "calendrier/pictures/lireimage.h"
+#include "calendrier/shell/copyright.h"
+#include "calendrier/shell/fond.h"
 #include "calendrier/shell/menuun.h"
 
 #include <QCoreApplication>
@@ -15,6 +17,8 @@ Programme::~Programme() {
     douzeImage_.reset();
     entete_.reset();
     lireImage_.reset();
+    copyright_.reset();
+    fond_.reset();
     aficheCalend_.reset();
     calend_.reset();
     menuUn_.reset();
@@ -63,4 +67,20 @@ DouzeImage& Programme::douzeImage() {
     if (!douzeImage_)
         douzeImage_ = std::make_unique<DouzeImage>(*this);
     return *douzeImage_;
+}
+
+Copyright& Programme::copyright() {
+    if (!copyright_)
+        copyright_ = std::make_unique<Copyright>(*this);
+    return *copyright_;
+}
+
+Fond& Programme::fond() {
+    if (!fond_)
+        fond_ = std::make_unique<Fond>(*this);
+    return *fond_;
+}
+
+void Programme::demarrer() {
+    copyright().Form_Load();
 }
