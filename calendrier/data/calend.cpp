@@ -2,6 +2,7 @@
 
 #include "calendrier/data/boitereponse.h"
 #include "calendrier/pages/aficheCalend.h"
+#include "calendrier/pictures/lireimage.h"
 #include "calendrier/programme.h"
 #include "calendrier/ressources/ressources.h"
 #include "calendrier/rules/regles.h"
@@ -485,10 +486,12 @@ void Calend::Command7_Click() {
     sortir(Sortie::EcranAnnee);
 }
 
-bool Calend::ouvrirFenetreImages(Sortie sortie) {
+void Calend::ouvrirFenetreImages(Sortie sortie) {
     // One month goes on to the single picture, a year to its cover photo.
-    Q_UNUSED(sortie);
-    return false;
+    if (sortie == Sortie::ImprimanteMois || sortie == Sortie::EcranMois)
+        programme_.lireImage().Form_Load();
+    else
+        programme_.entete().Form_Load();
 }
 
 bool Calend::ouvrirVoirCalend() {

@@ -68,9 +68,7 @@ public:
 
     // The hand-over to the picture windows once the output is chosen: the
     // working files are written and the hub hidden before it is called.
-    // The picture windows are not part of the program yet; until then it
-    // opens nothing and returns false.
-    bool ouvrirFenetreImages(calendrier::Sortie sortie);
+    void ouvrirFenetreImages(calendrier::Sortie sortie);
     // Opens the saved-calendar viewer and hides the hub. The viewer is not
     // part of the program yet; until then the hub stays and it returns false.
     bool ouvrirVoirCalend();

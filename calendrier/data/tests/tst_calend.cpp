@@ -5,6 +5,7 @@
 #include "calendrier/data/calend.h"
 #include "calendrier/data/fichierstravail.h"
 #include "calendrier/pages/aficheCalend.h"
+#include "calendrier/pictures/lireimage.h"
 #include "calendrier/programme.h"
 #include "calendrier/shell/menuun.h"
 #include "calendrier/testsupport/bacasable.h"
@@ -259,6 +260,13 @@ private slots:
         QVERIFY(hub().isHidden());
         QVERIFY(hub().Toolbar1.isHidden());
         QVERIFY(hub().Image2.isHidden());
+        // One month goes on to its picture, a year to its cover photo.
+        const bool mois = consultation == 1;
+        QCOMPARE(!programme_->lireImage().isHidden(), mois);
+        QCOMPARE(!programme_->entete().isHidden(), !mois);
+        (mois ? static_cast<QWidget&>(programme_->lireImage())
+              : static_cast<QWidget&>(programme_->entete()))
+            .hide();
         // Coming back brings the main toolbar.
         hub().Lire();
         QVERIFY(hub().isVisible());
