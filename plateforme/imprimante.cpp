@@ -102,6 +102,10 @@ std::unique_ptr<Imprimante> ouvrirImprimante(const QString& pdfDeSecours) {
     return std::make_unique<ImprimanteSysteme>(info, pdfDeSecours);
 }
 
+std::unique_ptr<Imprimante> imprimantePdf(const QString& chemin) {
+    return std::make_unique<ImprimanteSysteme>(QPrinterInfo(), chemin);
+}
+
 void remplacerImprimante(std::function<std::unique_ptr<Imprimante>(const QString&)> fabrique) {
     fabriqueDeTest() = std::move(fabrique);
 }

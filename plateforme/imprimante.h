@@ -59,6 +59,9 @@ private:
 // `pdfDeSecours`.
 std::unique_ptr<Imprimante> ouvrirImprimante(const QString& pdfDeSecours);
 
+// A document written to the PDF file `chemin`, whatever printers there are.
+std::unique_ptr<Imprimante> imprimantePdf(const QString& chemin);
+
 // For tests: `ouvrirImprimante` calls `fabrique` instead (an empty function
 // gives the system's printers back).
 void remplacerImprimante(std::function<std::unique_ptr<Imprimante>(const QString&)> fabrique);

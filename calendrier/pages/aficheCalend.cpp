@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QMdiSubWindow>
-#include <QSaveFile>
 #include <QValidator>
 #include <cmath>
 
@@ -94,12 +93,14 @@ QColor couleurDeNombre(long long v) {
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
 
+// A temporary capture, read back by the print that follows and then deleted:
+// written straight, without the atomic rewrite's flush to disk.
 bool ecrireBmp(const QString& chemin, const QImage& image) {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     QImageWriter ecrivain(&fichier, "bmp");
-    return ecrivain.write(image) && fichier.commit();
+    return ecrivain.write(image);
 }
 
 long long anneeDe(const QLineEdit& boite) {
@@ -338,15 +339,28 @@ void AficheCalend::montrerEntetes(bool visibles) {
         coin.setVisible(visibles);
 }
 
-void AficheCalend::chargerFond(const QString& chemin, qreal densite) {
+void AficheCalend::chargerFond(const QString& chemin, qreal densite, const QString& suivante) {
     if (densite <= 1) {
         Image1.charger(chemin);
         return;
     }
-    // A page captured for printing: decoded once, straight at the size the
-    // capture paints it.
-    const QSize voulue = (QSizeF(Image1.size()) * densite).toSize().boundedTo(tailleImage(chemin));
-    Image1.setImage(chargerImage(chemin, voulue));
+    // A page captured for printing: its picture decoded once, straight at the
+    // size the capture paints it; the next page's picture is decoded meanwhile,
+    // while this page is drawn and written.
+    const QSize taille = (QSizeF(Image1.size()) * densite).toSize();
+    const auto decoder = [](const QString& c, QSize t) {
+        return chargerImage(c, t.boundedTo(tailleImage(c)));
+    };
+    const bool prete = avance_.valid() && cheminAvance_ == chemin && tailleAvance_ == taille;
+    Image1.setImage(prete ? avance_.get() : decoder(chemin, taille));
+    if (avance_.valid())
+        avance_.wait();
+    avance_ = {};
+    if (!suivante.isEmpty()) {
+        cheminAvance_ = suivante;
+        tailleAvance_ = taille;
+        avance_ = std::async(std::launch::async, decoder, suivante, taille);
+    }
 }
 
 pages::Donnees AficheCalend::lireDonnees() const {
@@ -445,8 +459,10 @@ QImage AficheCalend::capture(qreal densite) {
 }
 
 qreal AficheCalend::densiteImpression() const {
+    // No more: every pixel beyond it is decoded, drawn, written and printed
+    // for nothing.
     const double pixelsVoulus = kCadreFeuille.width() / 1440.0 * kPointsParPouceImpression;
-    return std::max(2.0, std::ceil(pixelsVoulus / std::max(1, width())));
+    return std::max(2.0, pixelsVoulus / std::max(1, width()));
 }
 
 bool AficheCalend::capturerTemporaire(const QString& nom, bool ajouterALaListe) {
@@ -481,7 +497,8 @@ void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voi
     if (Saut != kSaut) {
         const long long sauve = f.modeSauve();
         afficherCouverture(Annee);
-        chargerFond(images.value(0), densite(sauve, sauve == 6));
+        chargerFond(images.value(0), densite(sauve, sauve == 6),
+                    sauve == 6 && Voir2 == 2 ? images.value(1) : QString());
         if (sauve == 6)
             capturerTemporaire(kTmpEntete, true);
         else if (sauve == 1)
@@ -514,7 +531,8 @@ void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voi
             // A year: the counter is the month. Page 13 repeats December.
             mois = static_cast<int>(compteur_);
             Mois = QString::number(mois);
-            chargerFond(images.value(mois), densite(sauve, true));
+            chargerFond(images.value(mois), densite(sauve, true),
+                        sauve == 6 && mois < 12 ? images.value(mois + 1) : QString());
             suivant = kSuivants[mois - 1];
         }
         afficherMois(pages::composerMois(annee, mois, donnees), compteur_ < 13);

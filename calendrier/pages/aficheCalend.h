@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
+#include <future>
 
 class Programme;
 class QMdiSubWindow;
@@ -91,7 +92,8 @@ private:
     void remettreGrille();
     void cacherLignes();
     void montrerEntetes(bool visibles);
-    void chargerFond(const QString& chemin, qreal densite);
+    // `suivante`: the picture of the page that follows in a print run.
+    void chargerFond(const QString& chemin, qreal densite, const QString& suivante = {});
     void demander(const QString& question, QLineEdit& reponse, const QString& proposition);
     void finDeSerie();
 
@@ -110,4 +112,7 @@ private:
     int caseCourante_ = 0;
     pages::Prenoms prenoms_; // read once a page
     std::array<QColor, pages::kCases> couleurs_{};
+    std::future<QImage> avance_; // the next picture of a print run
+    QString cheminAvance_;
+    QSize tailleAvance_;
 };

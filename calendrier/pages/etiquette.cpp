@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -12,6 +13,10 @@ QColor halo(const QColor& texte) {
         0.2126 * texte.redF() + 0.7152 * texte.greenF() + 0.0722 * texte.blueF();
     return luminance > 0.4 ? QColor(0, 0, 0, 150) : QColor(255, 255, 255, 210);
 }
+
+constexpr std::array<QPointF, 8> kDecalages = {QPointF(-1, 0), QPointF(1, 0),   QPointF(0, -1),
+                                               QPointF(0, 1),  QPointF(-1, -1), QPointF(1, 1),
+                                               QPointF(-1, 1), QPointF(1, -1)};
 
 } // namespace
 
@@ -34,24 +39,54 @@ void Etiquette::setBordure(bool bordure) {
     update();
 }
 
-void Etiquette::paintEvent(QPaintEvent* event) {
+const QImage& Etiquette::texteAuHalo(qreal echelle) {
     const QColor texte = couleur();
+    const QString cle = text() + u'\n' + font().key() + u'\n' + texte.name(QColor::HexArgb) +
+                        u'\n' + QString::number(echelle) + u'\n' + QString::number(width()) + u'x' +
+                        QString::number(height()) + u'\n' + QString::number(int(alignment()));
+    if (cle == cleRendu_)
+        return rendu_;
+    cleRendu_ = cle;
+    // The text is drawn twice and its halo made from the first drawing, not
+    // drawn eight times over: a page captured for print has a hundred labels
+    // at three times their size.
+    const QSize pixels(int(std::ceil(width() * echelle)), int(std::ceil(height() * echelle)));
+    const auto vierge = [&] {
+        QImage i(pixels, QImage::Format_ARGB32_Premultiplied);
+        i.setDevicePixelRatio(echelle);
+        i.fill(Qt::transparent);
+        return i;
+    };
+    QImage ombre = vierge();
+    {
+        QPainter p(&ombre);
+        p.setFont(font());
+        p.setPen(Qt::black);
+        p.drawText(rect(), int(alignment()), text());
+        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        p.fillRect(rect(), halo(texte));
+    }
+    rendu_ = vierge();
+    QPainter p(&rendu_);
+    for (const QPointF& d : kDecalages)
+        p.drawImage(d, ombre);
+    p.setFont(font());
+    p.setPen(texte);
+    p.drawText(rect(), int(alignment()), text());
+    return rendu_;
+}
+
+void Etiquette::paintEvent(QPaintEvent* event) {
     if (autoFillBackground()) {
         QLabel::paintEvent(event);
     } else {
         QPainter p(this);
-        p.setFont(font());
-        const QRectF cadre = contentsRect();
-        p.setPen(halo(texte));
-        static constexpr std::array<QPointF, 8> decalages = {
-            QPointF(-1, 0),  QPointF(1, 0), QPointF(0, -1), QPointF(0, 1),
-            QPointF(-1, -1), QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1)};
-        for (const QPointF& d : decalages)
-            p.drawText(cadre.translated(d), int(alignment()), text());
-        p.setPen(texte);
-        p.drawText(cadre, int(alignment()), text());
+        const QTransform t = p.deviceTransform();
+        const qreal echelle = std::max<qreal>(1, std::hypot(t.m11(), t.m12()));
+        p.drawImage(QPointF(0, 0), texteAuHalo(echelle));
     }
     if (bordure_) {
+        const QColor texte = couleur();
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);

@@ -5,6 +5,7 @@
 // reads on light and dark pictures alike; a day can be framed (the border of
 // a marked day or of today).
 
+#include <QImage>
 #include <QLabel>
 
 class Etiquette : public QLabel {
@@ -22,5 +23,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The text and its halo at `echelle` device pixels a pixel.
+    const QImage& texteAuHalo(qreal echelle);
+
     bool bordure_ = false;
+    QImage rendu_;
+    QString cleRendu_;
 };

@@ -403,6 +403,12 @@ private slots:
         prolonger(e.bac.chemin(u"SaveCalend/Temporaire.tmp"_qs), {u"SaveCalend/Vieux.tmp"_qs});
         e.hub().Text5.setText(u"2026"_qs);
         AficheCalend& p = e.page();
+        // A month left on screen with its question: none of it is printed.
+        e.hub().Text3.setText(u"03"_qs);
+        e.hub().Text4.setText(u"2026"_qs);
+        p.TravailCinq();
+        QVERIFY(p.Label12.isVisible());
+        const QPoint question = p.Label12.geometry().center();
         p.TravailSix();
 
         // The captures were written, then printed, then removed.
@@ -429,6 +435,10 @@ private slots:
             // Cover first, then January to December.
             const QPoint point = pointLibre(d.apercu.size());
             QVERIFY2(procheDe(d.apercu.pixelColor(point), teinte(i)),
+                     qPrintable(QString::number(i)));
+            const QPoint ouEtaitLaQuestion(question.x() * d.apercu.width() / p.width(),
+                                           question.y() * d.apercu.height() / p.height());
+            QVERIFY2(procheDe(d.apercu.pixelColor(ouEtaitLaQuestion), teinte(i)),
                      qPrintable(QString::number(i)));
         }
         QCOMPARE(p.Label12.text(), kAutre);
