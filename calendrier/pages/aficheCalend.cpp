@@ -348,9 +348,7 @@ void AficheCalend::chargerFond(const QString& chemin, qreal densite, const QStri
     // size the capture paints it; the next page's picture is decoded meanwhile,
     // while this page is drawn and written.
     const QSize taille = (QSizeF(Image1.size()) * densite).toSize();
-    const auto decoder = [](const QString& c, QSize t) {
-        return chargerImage(c, t.boundedTo(tailleImage(c)));
-    };
+    const auto decoder = [](const QString& c, QSize t) { return chargerImageAuMoins(c, t); };
     const bool prete = avance_.valid() && cheminAvance_ == chemin && tailleAvance_ == taille;
     Image1.setImage(prete ? avance_.get() : decoder(chemin, taille));
     if (avance_.valid())
@@ -594,9 +592,15 @@ void AficheCalend::ImprimCalendrier(const QString& Annee, const QString& Mois, i
     else if (sauve == 6 && Voir2 == 2)
         feuilles =
             lireLignes(f.chemin(dossier + kTmpListe)).mid(0, calendrier::kPagesParCalendrier);
-    for (QString feuille : feuilles) {
-        feuille.replace(u'\\', u'/');
-        const QImage page = chargerImage(f.chemin(feuille));
+    for (QString& feuille : feuilles)
+        feuille = f.chemin(feuille.replace(u'\\', u'/'));
+    // Each capture is read while the one before goes to the printer.
+    std::future<QImage> suivante;
+    for (qsizetype i = 0; i < feuilles.size(); ++i) {
+        const QImage page = suivante.valid() ? suivante.get() : chargerImage(feuilles[i]);
+        if (i + 1 < feuilles.size())
+            suivante = std::async(std::launch::async,
+                                  [&feuilles, i] { return chargerImage(feuilles[i + 1]); });
         Image3.setImage(page);
         // A page whose capture is missing is left out rather than printed blank.
         if (!page.isNull())
