@@ -14,6 +14,11 @@
 
 class AficheCalend;
 class Calend;
+class DouzeImage;
+class Entete;
+class LireImage;
+class Copyright;
+class Fond;
 class MenuUn;
 
 class Programme {
@@ -27,6 +32,21 @@ public:
     MenuUn& menuUn();
     Calend& calend();
     AficheCalend& aficheCalend();
+    // The picture windows: one month's picture, the cover photo, the twelve months.
+    LireImage& lireImage();
+    Entete& entete();
+    DouzeImage& douzeImage();
+    Copyright& copyright();
+    Fond& fond();
+
+    // Opens the splash, the program's first window.
+    void demarrer();
+
+    // The splash's tick counter, and its timer's interval (tests shorten it).
+    int compteurSplash() const { return compteurSplash_; }
+    void setCompteurSplash(int compteur) { compteurSplash_ = compteur; }
+    int intervalleSplash() const { return intervalleSplash_; }
+    void setIntervalleSplash(int millisecondes) { intervalleSplash_ = millisecondes; }
 
     // The screen's zoom ratios and the layout recorded last, shared by all windows.
     FormZoomed& zoom() { return zoom_; }
@@ -49,6 +69,13 @@ private:
     std::unique_ptr<MenuUn> menuUn_;
     std::unique_ptr<Calend> calend_;
     std::unique_ptr<AficheCalend> aficheCalend_;
+    std::unique_ptr<LireImage> lireImage_;
+    std::unique_ptr<Entete> entete_;
+    std::unique_ptr<DouzeImage> douzeImage_;
+    std::unique_ptr<Copyright> copyright_;
+    std::unique_ptr<Fond> fond_;
+    int compteurSplash_ = 0;
+    int intervalleSplash_ = 100;
     FormZoomed zoom_;
     QString dossierSauvegarde_ = calendrier::kSaveCalend;
     std::function<QDate()> horloge_;

@@ -123,6 +123,14 @@ AficheCalend::AficheCalend(Programme& programme) : programme_(programme) {
     Form_Load();
 }
 
+void AficheCalend::setVisible(bool visible) {
+    // The page shows inside the frame only, once a run has placed it there;
+    // shown to be loaded before that, it stays out of sight.
+    if (visible && !sousFenetre_)
+        return;
+    QWidget::setVisible(visible);
+}
+
 std::array<Etiquette*, pages::kJoursSemaine> AficheCalend::entetes() {
     return {&Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9};
 }
@@ -292,8 +300,14 @@ void AficheCalend::assurerCharge() {
 
 void AficheCalend::montrer() {
     MenuUn& cadre = programme_.menuUn();
+    const QSize page = size();
     sousFenetre_ = cadre.accueillir(this);
-    sousFenetre_->setGeometry(QRect(QPoint(0, 0), size()));
+    // At its own size in the frame's corner, whatever state the frame's other
+    // windows are in: the page is captured as it stands.
+    if (sousFenetre_->isMaximized())
+        sousFenetre_->showNormal();
+    sousFenetre_->setGeometry(QRect(QPoint(0, 0), page));
+    resize(page);
     // The page lives inside the frame: a hidden frame would hide it.
     if (!cadre.isVisible())
         cadre.show();
@@ -312,7 +326,12 @@ void AficheCalend::fermer() {
 void AficheCalend::retourAuMenu() {
     fermer();
     programme_.menuUn().show();
-    programme_.calend().Lire();
+    Calend& hub = programme_.calend();
+    hub.Lire();
+    // The hub stands maximised in the frame; the page shown beside it took
+    // that state away.
+    if (auto* sous = qobject_cast<QMdiSubWindow*>(hub.parentWidget()); sous && !sous->isMaximized())
+        sous->showMaximized();
 }
 
 // --- Composition ---------------------------------------------------------------

@@ -59,6 +59,8 @@ public:
     // loads it again).
     bool estCharge() const { return charge_; }
 
+    void setVisible(bool visible) override;
+
     // --- Controls, in the design's order ----------------------------------
     plateforme::BoiteImage Image1;                // the month's picture, behind everything
     plateforme::BoiteImage Image3;                // holds each captured page while it prints

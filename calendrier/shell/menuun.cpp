@@ -1,6 +1,8 @@
 #include "calendrier/shell/menuun.h"
 
+#include "calendrier/data/calend.h"
 #include "calendrier/programme.h"
+#include "plateforme/disposition.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -9,6 +11,21 @@
 MenuUn::MenuUn(Programme& programme) : programme_(programme), zone_(new QMdiArea(this)) {
     setCentralWidget(zone_);
     setWindowTitle(u"Menu"_qs);
+    zone_->setBackground(QColor(0xf6, 0xf3, 0xec));
+}
+
+void MenuUn::MDIForm_Load() {
+    using plateforme::Propriete;
+    plateforme::ecrirePropriete(this, Propriete::Height, FormZoomed::kHauteurDessin);
+    plateforme::ecrirePropriete(this, Propriete::Width, FormZoomed::kLargeurDessin);
+    programme_.zoom().RetenirDisposition(this);
+    programme_.zoom().ZoomEcran(this);
+    showMaximized();
+    FormZoomed::PremierPlan(this);
+    showMaximized();
+    Calend& calend = programme_.calend();
+    accueillir(&calend)->showMaximized();
+    calend.Form_Load();
 }
 
 QMdiSubWindow* MenuUn::accueillir(QWidget* fenetre) {

@@ -14,6 +14,10 @@ class MenuUn : public QMainWindow {
 public:
     explicit MenuUn(Programme& programme);
 
+    // Sizes the frame for the screen, maximises it, keeps it on top and loads
+    // the hub inside it.
+    void MDIForm_Load();
+
     // Shows `fenetre` inside the frame (once wrapped, the same sub-window is reused).
     QMdiSubWindow* accueillir(QWidget* fenetre);
 

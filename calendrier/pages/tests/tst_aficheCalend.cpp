@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QImageReader>
+#include <QMdiSubWindow>
 #include <QTest>
 
 using namespace plateforme;
@@ -592,6 +593,29 @@ private slots:
         if (sansImage)
             QCOMPARE(e.journal.first().feuilles.first().first().apercu.pixelColor(2, 2),
                      AficheCalend::kFond);
+    }
+
+    void dansLeCadre() {
+        // Started as the program starts: the hub maximised in the frame. The
+        // page shows inside the frame at its own size, and the hub comes back
+        // maximised after it.
+        Essai e;
+        e.images(1);
+        e.programme.menuUn().MDIForm_Load();
+        auto* hub = qobject_cast<QMdiSubWindow*>(e.hub().parentWidget());
+        QVERIFY(hub && hub->isMaximized());
+        AficheCalend& p = e.page();
+        QVERIFY(!p.isVisible()); // loaded by the hub, not shown
+        e.hub().Text3.setText(u"03"_qs);
+        e.hub().Text4.setText(u"2026"_qs);
+        p.TravailCinq();
+        QVERIFY(p.isVisible());
+        QCOMPARE(p.parentWidget()->geometry(), QRect(QPoint(0, 0), p.size()));
+        QCOMPARE(p.capture().size(), p.size());
+        entree(p.Text1);
+        QVERIFY(!p.isVisible());
+        QVERIFY(e.hub().isVisible() && hub->isMaximized());
+        QCOMPARE(e.programme.menuUn().windowTitle(), u"Menu"_qs);
     }
 
     void progressionPerdue() {
