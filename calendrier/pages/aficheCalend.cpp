@@ -1,5 +1,6 @@
 #include "calendrier/pages/aficheCalend.h"
 
+#include "calendrier/data/boitereponse.h"
 #include "calendrier/data/calend.h"
 #include "calendrier/data/fichierstravail.h"
 #include "calendrier/programme.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QMdiSubWindow>
-#include <QValidator>
 #include <cmath>
 
 using namespace plateforme;
@@ -77,16 +77,6 @@ constexpr double kPointsParPouceImpression = 200;
 
 constexpr int kEntree = 13;
 
-// Every typed character reaches the box in upper case.
-class Majuscules : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& texte, int&) const override {
-        texte = texte.toUpper();
-        return Acceptable;
-    }
-};
-
 QColor couleurDeNombre(long long v) {
     if (v < 0 || v > 0xFFFFFF)
         return kCouleurParDefaut;
@@ -115,7 +105,7 @@ AficheCalend::AficheCalend(Programme& programme) : programme_(programme) {
     p.setColor(QPalette::Window, kFond);
     setPalette(p);
     for (QLineEdit* boite : {&Text1, &Text2}) {
-        boite->setValidator(new Majuscules(boite));
+        calendrier::preparerBoite(*boite);
         boite->setMaxLength(20);
     }
     connect(&Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(kEntree); });

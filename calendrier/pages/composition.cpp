@@ -1,5 +1,6 @@
 #include "calendrier/pages/composition.h"
 
+#include "calendrier/data/boitereponse.h"
 #include "calendrier/rules/regles.h"
 #include "plateforme/fichiertexte.h"
 
@@ -24,19 +25,7 @@ int entier(long long v) {
 } // namespace
 
 long long valeurNumerique(QStringView texte) {
-    qsizetype i = 0;
-    while (i < texte.size() && texte[i].isSpace())
-        ++i;
-    bool negatif = false;
-    if (i < texte.size() && (texte[i] == u'-' || texte[i] == u'+')) {
-        negatif = texte[i] == u'-';
-        ++i;
-    }
-    long long n = 0;
-    // Beyond 15 digits a value means nothing here; stop before it overflows.
-    for (int chiffres = 0; i < texte.size() && texte[i].isDigit() && chiffres < 15; ++i, ++chiffres)
-        n = n * 10 + texte[i].digitValue();
-    return negatif ? -n : n;
+    return calendrier::nombreEnTete(texte.toString());
 }
 
 QList<FeteDuJour> lireFetes(const QStringList& lignes) {

@@ -21,7 +21,7 @@ inline constexpr int kJoursSemaine = 7;
 
 // The numeric value of a text as the working files are read: blanks skipped,
 // an optional sign, then the digits up to the first other character (0 when
-// there are none).
+// there are none; held at the type's bound when too large).
 long long valeurNumerique(QStringView texte);
 
 struct FeteDuJour {

@@ -2,6 +2,7 @@
 #include "plateforme/fichiertexte.h"
 
 #include <QTest>
+#include <limits>
 
 using namespace pages;
 
@@ -38,7 +39,8 @@ private slots:
         QTest::newRow("barre d'abord") << u"/8"_qs << 0LL;
         QTest::newRow("negatif") << u"-5"_qs << -5LL;
         QTest::newRow("vide") << QString() << 0LL;
-        QTest::newRow("demesure") << u"99999999999999999999999"_qs << 999999999999999LL;
+        QTest::newRow("demesure") << u"99999999999999999999999"_qs
+                                  << std::numeric_limits<long long>::max();
     }
     void valeurs() {
         QFETCH(QString, texte);
