@@ -13,6 +13,9 @@ bool estTourne(const QImageReader& lecteur) {
     return lecteur.transformation().testFlag(QImageIOHandler::TransformationRotate90);
 }
 
+// Below 50 the JPEG decoder takes its fast path.
+constexpr int kQualiteRapide = 49;
+
 void preparer(QImageReader& lecteur) {
     lecteur.setAllocationLimit(kLimiteAllocationMo);
     lecteur.setAutoTransform(true);
@@ -41,6 +44,26 @@ QImage chargerImage(const QString& chemin, QSize taille) {
     // The decoder scales the picture as stored; the turn comes afterwards.
     if (taille.isValid() && !taille.isEmpty())
         lecteur.setScaledSize(estTourne(lecteur) ? taille.transposed() : taille);
+    return lecteur.read();
+}
+
+QImage chargerImageAuMoins(const QString& chemin, QSize taille) {
+    if (chemin.isEmpty())
+        return {};
+    QImageReader lecteur(chemin);
+    preparer(lecteur);
+    const QSize stockee = lecteur.size();
+    const QSize voulue = estTourne(lecteur) ? taille.transposed() : taille;
+    // Sizes rounded down, so that the decoder takes exactly that reduction.
+    for (int huitiemes : {1, 2, 4}) {
+        const QSize reduite(stockee.width() * huitiemes / 8, stockee.height() * huitiemes / 8);
+        if (reduite.width() >= voulue.width() && reduite.height() >= voulue.height() &&
+            !reduite.isEmpty()) {
+            lecteur.setScaledSize(reduite);
+            lecteur.setQuality(kQualiteRapide);
+            break;
+        }
+    }
     return lecteur.read();
 }
 

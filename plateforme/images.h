@@ -25,6 +25,13 @@ QSize tailleImage(const QString& chemin);
 // A null image when the file is missing, is not a picture or is too large.
 QImage chargerImage(const QString& chemin, QSize taille = {});
 
+// Decodes a picture for drawing scaled afterwards: at the smallest of its own
+// size, its half, quarter or eighth that still covers `taille`, which JPEG
+// reduces to while decoding, for a fraction of a full decode, and with the
+// decoder's fast path (its small losses vanish in the scaling that follows).
+// A null image as for chargerImage.
+QImage chargerImageAuMoins(const QString& chemin, QSize taille);
+
 // A picture box: keeps its picture and paints it into its rectangle,
 // stretched (the default) or at its natural size from the top-left corner.
 //

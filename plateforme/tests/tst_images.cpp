@@ -93,6 +93,27 @@ private slots:
         QVERIFY(proche(image.pixelColor(3 * w / 4, 3 * h / 4), QColor(240, 240, 240)));
     }
 
+    void decodageAuMoins_data() {
+        QTest::addColumn<QSize>("voulue");
+        QTest::addColumn<QSize>("obtenue");
+        // The smallest of the photo, its half, quarter or eighth that covers.
+        QTest::newRow("impression") << QSize(2222, 1601) << QSize(3000, 2000);
+        QTest::newRow("ecran") << QSize(785, 581) << QSize(1500, 1000);
+        QTest::newRow("vignette") << QSize(120, 90) << QSize(750, 500);
+        QTest::newRow("plus grand que la photo") << QSize(7000, 5000) << QSize(6000, 4000);
+        QTest::newRow("juste au-dessus de la moitie") << QSize(3001, 10) << QSize(6000, 4000);
+    }
+    void decodageAuMoins() {
+        QFETCH(QSize, voulue);
+        QFETCH(QSize, obtenue);
+        const QImage image = chargerImageAuMoins(grandePhoto_, voulue);
+        QCOMPARE(image.size(), obtenue);
+        const int w = obtenue.width(), h = obtenue.height();
+        QVERIFY(proche(image.pixelColor(w / 4, h / 4), QColor(220, 30, 30)));
+        QVERIFY(proche(image.pixelColor(3 * w / 4, 3 * h / 4), QColor(240, 240, 240)));
+        QVERIFY(chargerImageAuMoins(chemin(u"absent.jpg"_qs), voulue).isNull());
+    }
+
     void orientationExif() {
         // Stored lying down, with the EXIF tag that stands it up.
         const QString nom = chemin(u"debout.jpg"_qs);
@@ -107,6 +128,9 @@ private slots:
         // Turned a quarter clockwise, the red top-left comes to the top right.
         QVERIFY(proche(reduite.pixelColor(150, 75), QColor(220, 30, 30)));
         QVERIFY(proche(reduite.pixelColor(50, 75), QColor(30, 30, 220)));
+        const QImage auMoins = chargerImageAuMoins(nom, QSize(200, 300));
+        QCOMPARE(auMoins.size(), QSize(200, 300)); // a quarter, standing
+        QVERIFY(proche(auMoins.pixelColor(150, 75), QColor(220, 30, 30)));
     }
 
     void pasUneImage_data() {
