@@ -1,5 +1,8 @@
 #include "plateforme/images.h"
 
+#include "plateforme/images_wmf.h"
+
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
@@ -18,11 +21,19 @@ void preparer(QImageReader& lecteur) {
     lecteur.setAutoTransform(true);
 }
 
-} // namespace
+constexpr qint64 kLimiteOctets = qint64(kLimiteAllocationMo) * 1024 * 1024;
 
-QSize tailleImage(const QString& chemin) {
-    if (chemin.isEmpty())
+// A metafile is known by its signature, whatever its name; its whole content,
+// or nothing when the file is not a metafile.
+QByteArray metafichier(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly) || !wmf::estMetafichier(fichier.peek(6)) ||
+        fichier.size() > kLimiteOctets)
         return {};
+    return fichier.readAll();
+}
+
+QSize tailleBitmap(const QString& chemin) {
     QImageReader lecteur(chemin);
     preparer(lecteur);
     if (!lecteur.canRead())
@@ -33,9 +44,31 @@ QSize tailleImage(const QString& chemin) {
     return estTourne(lecteur) ? taille.transposed() : taille;
 }
 
+struct Source {
+    QSize taille;
+    // Drawn rather than stored as pixels (a Windows metafile): sharp at any size.
+    bool vectoriel = false;
+};
+
+Source examinerImage(const QString& chemin) {
+    if (chemin.isEmpty())
+        return {};
+    if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
+        return Source{wmf::taille(contenu), true};
+    return Source{tailleBitmap(chemin), false};
+}
+
+} // namespace
+
+QSize tailleImage(const QString& chemin) {
+    return examinerImage(chemin).taille;
+}
+
 QImage chargerImage(const QString& chemin, QSize taille) {
     if (chemin.isEmpty())
         return {};
+    if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
+        return wmf::rendre(contenu, taille, kLimiteOctets);
     QImageReader lecteur(chemin);
     preparer(lecteur);
     // The decoder scales the picture as stored; the turn comes afterwards.
@@ -48,13 +81,14 @@ BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent) {}
 
 bool BoiteImage::charger(const QString& chemin) {
     vider();
-    const QSize source = tailleImage(chemin);
-    if (source.isEmpty())
+    const Source source = examinerImage(chemin);
+    if (source.taille.isEmpty())
         return false;
     chemin_ = chemin;
-    tailleSource_ = source;
+    tailleSource_ = source.taille;
+    vectoriel_ = source.vectoriel;
     const QSize ecran = size() * devicePixelRatioF();
-    decoderPour(etire_ && !ecran.isEmpty() ? ecran : source);
+    decoderPour(etire_ && !ecran.isEmpty() ? ecran : source.taille);
     if (image_.isNull()) {
         vider();
         return false;
@@ -71,6 +105,7 @@ void BoiteImage::setImage(const QImage& image) {
 void BoiteImage::vider() {
     chemin_.clear();
     tailleSource_ = {};
+    vectoriel_ = false;
     image_ = {};
     update();
 }
@@ -80,9 +115,12 @@ void BoiteImage::setEtire(bool etire) {
     update();
 }
 
+QSize BoiteImage::borner(QSize taille) const {
+    return vectoriel_ ? taille : taille.boundedTo(tailleSource_);
+}
+
 void BoiteImage::decoderPour(QSize taille) {
-    const QSize voulue = taille.boundedTo(tailleSource_);
-    image_ = chargerImage(chemin_, voulue);
+    image_ = chargerImage(chemin_, borner(taille));
 }
 
 QSize BoiteImage::tailleVoulue(const QPainter& p) const {
@@ -100,7 +138,7 @@ void BoiteImage::paintEvent(QPaintEvent*) {
         return;
     QPainter p(this);
     if (!chemin_.isEmpty()) {
-        const QSize voulue = tailleVoulue(p).boundedTo(tailleSource_);
+        const QSize voulue = borner(tailleVoulue(p));
         if (voulue.width() > image_.width() + 1 || voulue.height() > image_.height() + 1) {
             const QImage avant = image_;
             decoderPour(voulue);

@@ -1,8 +1,10 @@
 #include "plateforme/images.h"
+#include "plateforme/tests/metafichier.h"
 
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -171,6 +173,111 @@ private slots:
         // Never beyond the source: at eight times the box holds the source.
         rendre(boite, 8);
         QCOMPARE(boite.tailleDecodee(), QSize(1600, 600));
+    }
+
+    void metafichier_data() {
+        QTest::addColumn<bool>("placeable");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QSize>("voulue");
+        QTest::addColumn<QSize>("attendue");
+        const QSize propre(200, 100);
+        QTest::newRow("taille propre") << true << u"dessin.wmf"_qs << QSize() << propre;
+        QTest::newRow("agrandi") << true << u"dessin.wmf"_qs << QSize(800, 400) << QSize(800, 400);
+        QTest::newRow("vignette") << true << u"dessin.WMF"_qs << QSize(60, 30) << QSize(60, 30);
+        QTest::newRow("etire") << true << u"dessin.wmf"_qs << QSize(300, 300) << QSize(300, 300);
+        QTest::newRow("nom quelconque") << true << u"dessin.img"_qs << QSize() << propre;
+        QTest::newRow("sans entete placable")
+            << false << u"brut.wmf"_qs << QSize(400, 200) << QSize(400, 200);
+    }
+    void metafichier() {
+        QFETCH(bool, placeable);
+        QFETCH(QString, nom);
+        QFETCH(QSize, voulue);
+        QFETCH(QSize, attendue);
+        const QString fichier = chemin(nom);
+        QVERIFY(ecrire(fichier, Metafichier::exemple().octets(placeable)));
+        if (placeable)
+            QCOMPARE(tailleImage(fichier), QSize(200, 100));
+        else
+            QVERIFY(tailleImage(fichier).isValid());
+
+        const QImage image = chargerImage(fichier, voulue);
+        QCOMPARE(image.size(), attendue);
+        const int w = attendue.width(), h = attendue.height();
+        QVERIFY(proche(image.pixelColor(w / 4, h / 2), QColor(220, 30, 30), 2));
+        QVERIFY(proche(image.pixelColor(w / 4, 2), QColor(220, 30, 30), 2));
+        QVERIFY(proche(image.pixelColor(3 * w / 4, h / 2), QColor(30, 30, 220), 2));
+        // Outside the ellipse, in the top right corner, nothing is drawn.
+        const QColor coin = image.pixelColor(w - 2, 1);
+        QVERIFY2(coin.alpha() == 0 || coin == Qt::white, qPrintable(coin.name(QColor::HexArgb)));
+    }
+
+    void metafichierAbime_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        const QByteArray bon = Metafichier::exemple().octets();
+        QTest::newRow("entete placable seul") << bon.left(22);
+        QTest::newRow("entetes seuls") << bon.left(40);
+        QTest::newRow("coupe dans un enregistrement") << bon.left(bon.size() / 2 + 3);
+        QTest::newRow("signature seule") << bon.left(4);
+        QByteArray hasard(4000, 0);
+        QRandomGenerator g(6);
+        for (char& c : hasard)
+            c = char(g.bounded(256));
+        QTest::newRow("hasard") << hasard;
+        QTest::newRow("hasard signe") << bon.left(4) + hasard;
+        QTest::newRow("hasard apres les entetes") << bon.left(40) + hasard;
+        // A metafile claiming 32767 inches a side: refused at that size.
+        Metafichier immense = Metafichier::exemple();
+        immense.setCadre(32767, 32767, 1);
+        QTest::newRow("immense") << immense.octets();
+    }
+    void metafichierAbime() {
+        QFETCH(QByteArray, contenu);
+        const QString fichier = chemin(u"abime.wmf"_qs);
+        QVERIFY(ecrire(fichier, contenu));
+        QVERIFY(chargerImage(fichier).isNull());
+        if (QByteArray(QTest::currentDataTag()) == "immense")
+            return; // drawn small, it is a good picture
+        QVERIFY(chargerImage(fichier, QSize(100, 50)).isNull());
+        BoiteImage boite;
+        boite.resize(100, 50);
+        QVERIFY(!boite.charger(fichier));
+        QVERIFY(boite.estVide());
+    }
+
+    // Damaged anywhere, a metafile never brings the program down.
+    void metafichierAlterations() {
+        const QByteArray bon = Metafichier::exemple().octets();
+        const QString fichier = chemin(u"altere.wmf"_qs);
+        QRandomGenerator g(1998);
+        int lus = 0;
+        for (int essai = 0; essai < 300; ++essai) {
+            QByteArray altere = bon;
+            for (int n = 1 + g.bounded(4); n > 0; --n)
+                altere[4 + g.bounded(altere.size() - 4)] = char(g.bounded(256));
+            if (essai % 3 == 0)
+                altere.truncate(4 + g.bounded(altere.size() - 4));
+            QVERIFY(ecrire(fichier, altere));
+            const QImage image = chargerImage(fichier, QSize(80, 40));
+            QVERIFY(image.isNull() || image.size() == QSize(80, 40));
+            lus += !image.isNull();
+        }
+        QVERIFY2(lus > 0, "some slight alterations still draw");
+    }
+
+    void boiteMetafichierNetteEnImpression() {
+        const QString fichier = chemin(u"boite.wmf"_qs);
+        QVERIFY(ecrire(fichier, Metafichier::exemple().octets()));
+        BoiteImage boite;
+        boite.resize(100, 50);
+        QVERIFY(boite.charger(fichier));
+        QCOMPARE(boite.tailleSource(), QSize(200, 100));
+        QCOMPARE(boite.tailleDecodee(), QSize(100, 50));
+        // Drawn again at four times its box, beyond its own size: no upscaling.
+        const QImage rendu = rendre(boite, 4);
+        QCOMPARE(boite.tailleDecodee(), QSize(400, 200));
+        QVERIFY(proche(rendu.pixelColor(100, 100), QColor(220, 30, 30), 2));
+        QVERIFY(proche(rendu.pixelColor(300, 100), QColor(30, 30, 220), 2));
     }
 
     void boiteTailleNaturelle() {
