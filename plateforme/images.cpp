@@ -1,5 +1,6 @@
 #include "plateforme/images.h"
 
+#include "plateforme/images_apercus.h"
 #include "plateforme/images_wmf.h"
 
 #include <QFile>
@@ -20,6 +21,9 @@ void preparer(QImageReader& lecteur) {
     lecteur.setAllocationLimit(kLimiteAllocationMo);
     lecteur.setAutoTransform(true);
 }
+
+// Beyond this a decode is for a page or a print, made from the photo itself.
+constexpr int kApercuMax = 1024;
 
 constexpr qint64 kLimiteOctets = qint64(kLimiteAllocationMo) * 1024 * 1024;
 
@@ -42,6 +46,16 @@ QSize tailleBitmap(const QString& chemin) {
     if (taille.isEmpty())
         return {};
     return estTourne(lecteur) ? taille.transposed() : taille;
+}
+
+// Turns a picture decoded as stored the way its EXIF orientation says, in the
+// order Qt's own readers use: mirrors first, then the quarter turn.
+QImage redresser(QImage image, QImageIOHandler::Transformations tour) {
+    image = std::move(image).mirrored(tour.testFlag(QImageIOHandler::TransformationMirror),
+                                      tour.testFlag(QImageIOHandler::TransformationFlip));
+    if (tour.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
 }
 
 struct Source {
@@ -71,9 +85,20 @@ QImage chargerImage(const QString& chemin, QSize taille) {
         return wmf::rendre(contenu, taille, kLimiteOctets);
     QImageReader lecteur(chemin);
     preparer(lecteur);
+    if (!taille.isValid() || taille.isEmpty())
+        return lecteur.read();
     // The decoder scales the picture as stored; the turn comes afterwards.
-    if (taille.isValid() && !taille.isEmpty())
-        lecteur.setScaledSize(estTourne(lecteur) ? taille.transposed() : taille);
+    const QImageIOHandler::Transformations tour = lecteur.transformation();
+    const QSize stockee =
+        tour.testFlag(QImageIOHandler::TransformationRotate90) ? taille.transposed() : taille;
+    // Every byte of a JPEG is decoded whatever the scale; a preview the camera
+    // stored beside the photo spares that, for screen previews only.
+    if (lecteur.format() == "jpeg" && stockee.width() <= kApercuMax &&
+        stockee.height() <= kApercuMax) {
+        if (QImage apercu = apercus::charger(chemin, lecteur.size(), stockee); !apercu.isNull())
+            return redresser(std::move(apercu), tour);
+    }
+    lecteur.setScaledSize(stockee);
     return lecteur.read();
 }
 

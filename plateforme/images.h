@@ -22,9 +22,10 @@ QSize tailleImage(const QString& chemin);
 
 // Decodes a picture, upright (EXIF orientation applied). With a valid `taille`
 // the picture is decoded straight at that size, stretched to it: JPEG decodes
-// at a reduced scale, so a large photo shown small is read fast and small, and
-// a Windows metafile (known by its content, whatever its name) is drawn at
-// that size. A null image when the file is missing, is not a picture, is
+// at a reduced scale, so a large photo shown small is read fast and small (a
+// screen-sized decode uses the preview a camera stored in the file when that
+// holds enough pixels), and a Windows metafile (known by its content, whatever
+// its name) is drawn at that size. A null image when the file is missing, is not a picture, is
 // damaged or is too large.
 QImage chargerImage(const QString& chemin, QSize taille = {});
 

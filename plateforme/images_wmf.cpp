@@ -3,8 +3,10 @@
 #include <QtEndian>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
+#include <libwmf/gd/gd.h>
 #include <libwmf/ipa.h>
 #include <vector>
 
@@ -30,8 +32,26 @@ void ellipseEnPolygone(wmfAPI* api, wmfDrawArc_t* arc) {
     static_cast<wmfFunctionReference*>(api->function_reference)->draw_polygon(api, &polygone);
 }
 
-// One metafile opened by libwmf and scanned for its extent. libwmf releases
-// everything it allocated, the played picture included, when destroyed.
+// The picture libwmf's GD device plays into is left to its caller, who cannot
+// reach GD's own gdImageDestroy: released here as GD allocated it, with malloc.
+void libererGd(gdImage* image) {
+    if (!image)
+        return;
+    if (image->pixels)
+        for (int y = 0; y < image->sy; ++y)
+            std::free(image->pixels[y]);
+    std::free(image->pixels);
+    std::free(image->tpixels);
+    std::free(image->_tpixels);
+    std::free(image->polyInts);
+    std::free(image->style);
+    if (image->clip)
+        std::free(image->clip->list);
+    std::free(image->clip);
+    std::free(image);
+}
+
+// One metafile opened by libwmf and scanned for its extent.
 class Lecture {
 public:
     explicit Lecture(const QByteArray& contenu) {
@@ -63,6 +83,7 @@ public:
             wmf_mem_close(api_);
         if (api_)
             wmf_api_destroy(api_);
+        libererGd(joue_);
     }
     Lecture(const Lecture&) = delete;
     Lecture& operator=(const Lecture&) = delete;
@@ -76,7 +97,9 @@ public:
         gd->bbox = cadre_;
         gd->width = unsigned(voulue.width());
         gd->height = unsigned(voulue.height());
-        if (wmf_play(api_, 0, &cadre_) != wmf_E_None || !gd->gd_image)
+        const wmf_error_t erreur = wmf_play(api_, 0, &cadre_);
+        joue_ = static_cast<gdImage*>(gd->gd_image);
+        if (erreur != wmf_E_None || !joue_)
             return {};
         const int* pixels = wmf_gd_image_pixels(gd->gd_image);
         if (!pixels)
@@ -104,6 +127,7 @@ private:
     bool ouvert_ = false;
     wmfD_Rect cadre_{};
     QSize taille_;
+    gdImage* joue_ = nullptr;
 };
 
 } // namespace

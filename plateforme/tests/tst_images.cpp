@@ -1,5 +1,6 @@
 #include "plateforme/images.h"
 #include "plateforme/tests/metafichier.h"
+#include "plateforme/tests/photoappareil.h"
 
 #include <QFile>
 #include <QImageWriter>
@@ -12,15 +13,16 @@ using namespace plateforme;
 
 namespace {
 
-// A photo in four quadrants of known colours, written by the test itself.
-QImage quadrants(QSize taille) {
+// A photo in four quadrants of known colours, written by the test itself; the
+// last quadrant's colour tells which of a camera's pictures was read.
+QImage quadrants(QSize taille, QColor quatrieme = QColor(240, 240, 240)) {
     QImage image(taille, QImage::Format_RGB32);
     QPainter p(&image);
     const int w = taille.width() / 2, h = taille.height() / 2;
     p.fillRect(0, 0, w, h, QColor(220, 30, 30));
     p.fillRect(w, 0, w, h, QColor(30, 200, 30));
     p.fillRect(0, h, w, h, QColor(30, 30, 220));
-    p.fillRect(w, h, w, h, QColor(240, 240, 240));
+    p.fillRect(w, h, w, h, quatrieme);
     return image;
 }
 
@@ -109,6 +111,80 @@ private slots:
         // Turned a quarter clockwise, the red top-left comes to the top right.
         QVERIFY(proche(reduite.pixelColor(150, 75), QColor(220, 30, 30)));
         QVERIFY(proche(reduite.pixelColor(50, 75), QColor(30, 30, 220)));
+    }
+
+    void apercuIntegre_data() {
+        QTest::addColumn<quint16>("orientation");
+        QTest::addColumn<QSize>("vignette");
+        QTest::addColumn<QSize>("apercu");
+        QTest::addColumn<QSize>("voulue");
+        QTest::addColumn<QColor>("lue");
+        const QColor photo(240, 240, 240), vignette(250, 220, 0), apercu(0, 200, 220);
+        const QSize v(320, 213), a(960, 640);
+        QTest::newRow("vignette") << quint16(1) << v << a << QSize(240, 160) << vignette;
+        QTest::newRow("vignette juste") << quint16(1) << v << QSize() << v << vignette;
+        QTest::newRow("apercu") << quint16(1) << v << a << QSize(600, 400) << apercu;
+        QTest::newRow("plus grand que les apercus")
+            << quint16(1) << v << a << QSize(1000, 667) << photo;
+        QTest::newRow("impression")
+            << quint16(1) << v << QSize(1500, 1000) << QSize(1100, 733) << photo;
+        QTest::newRow("vignette en 4/3")
+            << quint16(1) << QSize(320, 240) << QSize() << QSize(240, 160) << photo;
+        QTest::newRow("sans apercu")
+            << quint16(1) << QSize() << QSize() << QSize(240, 160) << photo;
+        QTest::newRow("debout") << quint16(6) << v << a << QSize(160, 240) << vignette;
+        QTest::newRow("miroir") << quint16(2) << v << a << QSize(240, 160) << vignette;
+    }
+    void apercuIntegre() {
+        QFETCH(quint16, orientation);
+        QFETCH(QSize, vignette);
+        QFETCH(QSize, apercu);
+        QFETCH(QSize, voulue);
+        QFETCH(QColor, lue);
+        const auto petite = [](QSize t, QColor c) {
+            return t.isEmpty() ? QByteArray() : enJpeg(quadrants(t, c), 90);
+        };
+        const QString nom = chemin(u"appareil.jpg"_qs);
+        QVERIFY(ecrire(nom, photoAppareil(enJpeg(quadrants(QSize(1500, 1000))), orientation,
+                                          petite(vignette, QColor(250, 220, 0)),
+                                          petite(apercu, QColor(0, 200, 220)))));
+        const bool debout = orientation >= 5;
+        QCOMPARE(tailleImage(nom), debout ? QSize(1000, 1500) : QSize(1500, 1000));
+
+        const QImage image = chargerImage(nom, voulue);
+        QCOMPARE(image.size(), voulue);
+        const int w = voulue.width(), h = voulue.height();
+        // Where the red and the last quadrants come once upright.
+        QPoint rouge(w / 4, h / 4), dernier(3 * w / 4, 3 * h / 4);
+        if (orientation == 6) // a quarter clockwise
+            rouge = {3 * w / 4, h / 4}, dernier = {w / 4, 3 * h / 4};
+        if (orientation == 2) // mirrored
+            rouge = {3 * w / 4, h / 4}, dernier = {w / 4, 3 * h / 4};
+        QVERIFY(proche(image.pixelColor(rouge), QColor(220, 30, 30)));
+        QVERIFY2(proche(image.pixelColor(dernier), lue),
+                 qPrintable(image.pixelColor(dernier).name()));
+    }
+
+    // Indexes pointing anywhere never bring the loader down: the photo is read.
+    void apercuIndexAbime_data() {
+        QTest::addColumn<int>("ecart");
+        QTest::newRow("apres la fin") << 1000000;
+        QTest::newRow("dans la photo") << -5000;
+        QTest::newRow("avant le debut") << -100000000;
+    }
+    void apercuIndexAbime() {
+        QFETCH(int, ecart);
+        QByteArray octets = photoAppareil(enJpeg(quadrants(QSize(1500, 1000))), 1, {},
+                                          enJpeg(quadrants(QSize(960, 640), Qt::cyan)));
+        // The preview's offset is the MPF index's second entry's third field.
+        const qsizetype index = octets.indexOf(QByteArray("MPF\0", 4)) + 4 + finRepertoire(2);
+        char* champ = octets.data() + index + 16 + 8;
+        qToLittleEndian<quint32>(qFromLittleEndian<quint32>(champ) + quint32(ecart), champ);
+        const QString nom = chemin(u"index.jpg"_qs);
+        QVERIFY(ecrire(nom, octets));
+        const QImage image = chargerImage(nom, QSize(600, 400));
+        QCOMPARE(image.size(), QSize(600, 400));
+        QVERIFY(proche(image.pixelColor(450, 300), QColor(240, 240, 240)));
     }
 
     void pasUneImage_data() {
