@@ -99,7 +99,9 @@ public:
         gd->height = unsigned(voulue.height());
         const wmf_error_t erreur = wmf_play(api_, 0, &cadre_);
         joue_ = static_cast<gdImage*>(gd->gd_image);
-        if (erreur != wmf_E_None || !joue_)
+        // The pixels are read as a block of the size asked: it must be that.
+        if (erreur != wmf_E_None || !joue_ || joue_->sx != voulue.width() ||
+            joue_->sy != voulue.height())
             return {};
         const int* pixels = wmf_gd_image_pixels(gd->gd_image);
         if (!pixels)
