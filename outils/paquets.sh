@@ -1,7 +1,9 @@
 # Sourced by the two entry commands: installs the Debian packages the suite
 # needs when one is missing, and does nothing otherwise.
+# libwmf plays Windows metafiles; it draws their texts with the URW fonts.
 QUIVEX_PAQUETS=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-                fonts-liberation2 libbenchmark-dev xvfb xauth)
+                fonts-liberation2 libbenchmark-dev xvfb xauth
+                libwmf-dev fonts-urw-base35)
 
 quivex_installer_paquets() {
     local manquants=()

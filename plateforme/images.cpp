@@ -1,5 +1,9 @@
 #include "plateforme/images.h"
 
+#include "plateforme/images_apercus.h"
+#include "plateforme/images_wmf.h"
+
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
@@ -21,11 +25,22 @@ void preparer(QImageReader& lecteur) {
     lecteur.setAutoTransform(true);
 }
 
-} // namespace
+// Beyond this a decode is for a page or a print, made from the photo itself.
+constexpr int kApercuMax = 1024;
 
-QSize tailleImage(const QString& chemin) {
-    if (chemin.isEmpty())
+constexpr qint64 kLimiteOctets = qint64(kLimiteAllocationMo) * 1024 * 1024;
+
+// A metafile is known by its signature, whatever its name; its whole content,
+// or nothing when the file is not a metafile.
+QByteArray metafichier(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly) || !wmf::estMetafichier(fichier.peek(6)) ||
+        fichier.size() > kLimiteOctets)
         return {};
+    return fichier.readAll();
+}
+
+QSize tailleBitmap(const QString& chemin) {
     QImageReader lecteur(chemin);
     preparer(lecteur);
     if (!lecteur.canRead())
@@ -36,14 +51,57 @@ QSize tailleImage(const QString& chemin) {
     return estTourne(lecteur) ? taille.transposed() : taille;
 }
 
+// Turns a picture decoded as stored the way its EXIF orientation says, in the
+// order Qt's own readers use: mirrors first, then the quarter turn.
+QImage redresser(QImage image, QImageIOHandler::Transformations tour) {
+    image = std::move(image).mirrored(tour.testFlag(QImageIOHandler::TransformationMirror),
+                                      tour.testFlag(QImageIOHandler::TransformationFlip));
+    if (tour.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+struct Source {
+    QSize taille;
+    // Drawn rather than stored as pixels (a Windows metafile): sharp at any size.
+    bool vectoriel = false;
+};
+
+Source examinerImage(const QString& chemin) {
+    if (chemin.isEmpty())
+        return {};
+    if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
+        return Source{wmf::taille(contenu), true};
+    return Source{tailleBitmap(chemin), false};
+}
+
+} // namespace
+
+QSize tailleImage(const QString& chemin) {
+    return examinerImage(chemin).taille;
+}
+
 QImage chargerImage(const QString& chemin, QSize taille) {
     if (chemin.isEmpty())
         return {};
+    if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
+        return wmf::rendre(contenu, taille, kLimiteOctets);
     QImageReader lecteur(chemin);
     preparer(lecteur);
+    if (!taille.isValid() || taille.isEmpty())
+        return lecteur.read();
     // The decoder scales the picture as stored; the turn comes afterwards.
-    if (taille.isValid() && !taille.isEmpty())
-        lecteur.setScaledSize(estTourne(lecteur) ? taille.transposed() : taille);
+    const QImageIOHandler::Transformations tour = lecteur.transformation();
+    const QSize stockee =
+        tour.testFlag(QImageIOHandler::TransformationRotate90) ? taille.transposed() : taille;
+    // Every byte of a JPEG is decoded whatever the scale; a preview the camera
+    // stored beside the photo spares that, for screen previews only.
+    if (lecteur.format() == "jpeg" && stockee.width() <= kApercuMax &&
+        stockee.height() <= kApercuMax) {
+        if (QImage apercu = apercus::charger(chemin, lecteur.size(), stockee); !apercu.isNull())
+            return redresser(std::move(apercu), tour);
+    }
+    lecteur.setScaledSize(stockee);
     return lecteur.read();
 }
 
@@ -71,13 +129,14 @@ BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent) {}
 
 bool BoiteImage::charger(const QString& chemin) {
     vider();
-    const QSize source = tailleImage(chemin);
-    if (source.isEmpty())
+    const Source source = examinerImage(chemin);
+    if (source.taille.isEmpty())
         return false;
     chemin_ = chemin;
-    tailleSource_ = source;
+    tailleSource_ = source.taille;
+    vectoriel_ = source.vectoriel;
     const QSize ecran = size() * devicePixelRatioF();
-    decoderPour(etire_ && !ecran.isEmpty() ? ecran : source);
+    decoderPour(etire_ && !ecran.isEmpty() ? ecran : source.taille);
     if (image_.isNull()) {
         vider();
         return false;
@@ -94,6 +153,7 @@ void BoiteImage::setImage(const QImage& image) {
 void BoiteImage::vider() {
     chemin_.clear();
     tailleSource_ = {};
+    vectoriel_ = false;
     image_ = {};
     update();
 }
@@ -103,9 +163,12 @@ void BoiteImage::setEtire(bool etire) {
     update();
 }
 
+QSize BoiteImage::borner(QSize taille) const {
+    return vectoriel_ ? taille : taille.boundedTo(tailleSource_);
+}
+
 void BoiteImage::decoderPour(QSize taille) {
-    const QSize voulue = taille.boundedTo(tailleSource_);
-    image_ = chargerImage(chemin_, voulue);
+    image_ = chargerImage(chemin_, borner(taille));
 }
 
 QSize BoiteImage::tailleVoulue(const QPainter& p) const {
@@ -123,7 +186,7 @@ void BoiteImage::paintEvent(QPaintEvent*) {
         return;
     QPainter p(this);
     if (!chemin_.isEmpty()) {
-        const QSize voulue = tailleVoulue(p).boundedTo(tailleSource_);
+        const QSize voulue = borner(tailleVoulue(p));
         if (voulue.width() > image_.width() + 1 || voulue.height() > image_.height() + 1) {
             const QImage avant = image_;
             decoderPour(voulue);

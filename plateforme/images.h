@@ -15,14 +15,18 @@ namespace plateforme {
 // than allowed to exhaust memory.
 inline constexpr int kLimiteAllocationMo = 256;
 
-// The size of the picture as shown (EXIF orientation applied), without
-// decoding it; invalid when the file is not a readable picture.
+// The size of the picture as shown (EXIF orientation applied; a metafile at
+// 96 dots an inch), without decoding it; invalid when the file is not a
+// readable picture.
 QSize tailleImage(const QString& chemin);
 
 // Decodes a picture, upright (EXIF orientation applied). With a valid `taille`
 // the picture is decoded straight at that size, stretched to it: JPEG decodes
-// at a reduced scale, so a large photo shown small is read fast and small.
-// A null image when the file is missing, is not a picture or is too large.
+// at a reduced scale, so a large photo shown small is read fast and small (a
+// screen-sized decode uses the preview a camera stored in the file when that
+// holds enough pixels), and a Windows metafile (known by its content, whatever
+// its name) is drawn at that size. A null image when the file is missing, is not a picture, is
+// damaged or is too large.
 QImage chargerImage(const QString& chemin, QSize taille = {});
 
 // Decodes a picture for drawing scaled afterwards: at the smallest of its own
@@ -39,9 +43,9 @@ QImage chargerImageAuMoins(const QString& chemin, QSize taille);
 // resolution it was last painted at. When it is painted at a higher density
 // than that decode holds (a page rendered at twice its pixel size for
 // printing), it decodes the source again at the size needed, never beyond the
-// source's own size; so the screen holds a screen-sized picture only, and a
-// print is as sharp as the source allows. A picture given as an image (not a
-// file) is kept whole.
+// source's own size (a metafile is drawn again at any size); so the screen
+// holds a screen-sized picture only, and a print is as sharp as the source
+// allows. A picture given as an image (not a file) is kept whole.
 class BoiteImage : public QWidget {
     Q_OBJECT
 public:
@@ -69,11 +73,14 @@ protected:
 private:
     // The size, in device pixels, at which the picture is painted by `p`.
     QSize tailleVoulue(const QPainter& p) const;
+    // The decode worth making for `taille`: no more pixels than the source has.
+    QSize borner(QSize taille) const;
     void decoderPour(QSize taille);
 
     QString chemin_;
     QSize tailleSource_;
     QImage image_;
+    bool vectoriel_ = false;
     bool etire_ = true;
 };
 

@@ -8,16 +8,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMdiSubWindow>
 
 namespace images {
 
 QString patternImages() {
-    QString pattern = u"*.jpg;*.jpeg;*.png;*.bmp"_qs;
-    if (QImageReader::supportedImageFormats().contains("wmf"))
-        pattern += u";*.wmf"_qs;
-    return pattern;
+    return u"*.jpg;*.jpeg;*.png;*.bmp;*.wmf"_qs;
 }
 
 QString dossierImages() {

@@ -22,7 +22,7 @@ inline const QString kSuite = QStringLiteral("Suite");
 inline const QString kModifier = QStringLiteral("Modifier");
 
 // The picture files the lists show: the design's pattern, with the other
-// spellings of JPEG and with PNG; WMF only where a reader for it is built in.
+// spellings of JPEG, with PNG and with Windows metafiles.
 QString patternImages();
 // The folder the windows open on: the program folder's Images.
 QString dossierImages();

@@ -1,8 +1,11 @@
 #include "plateforme/images.h"
+#include "plateforme/tests/metafichier.h"
+#include "plateforme/tests/photoappareil.h"
 
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,15 +13,16 @@ using namespace plateforme;
 
 namespace {
 
-// A photo in four quadrants of known colours, written by the test itself.
-QImage quadrants(QSize taille) {
+// A photo in four quadrants of known colours, written by the test itself; the
+// last quadrant's colour tells which of a camera's pictures was read.
+QImage quadrants(QSize taille, QColor quatrieme = QColor(240, 240, 240)) {
     QImage image(taille, QImage::Format_RGB32);
     QPainter p(&image);
     const int w = taille.width() / 2, h = taille.height() / 2;
     p.fillRect(0, 0, w, h, QColor(220, 30, 30));
     p.fillRect(w, 0, w, h, QColor(30, 200, 30));
     p.fillRect(0, h, w, h, QColor(30, 30, 220));
-    p.fillRect(w, h, w, h, QColor(240, 240, 240));
+    p.fillRect(w, h, w, h, quatrieme);
     return image;
 }
 
@@ -133,6 +137,80 @@ private slots:
         QVERIFY(proche(auMoins.pixelColor(150, 75), QColor(220, 30, 30)));
     }
 
+    void apercuIntegre_data() {
+        QTest::addColumn<quint16>("orientation");
+        QTest::addColumn<QSize>("vignette");
+        QTest::addColumn<QSize>("apercu");
+        QTest::addColumn<QSize>("voulue");
+        QTest::addColumn<QColor>("lue");
+        const QColor photo(240, 240, 240), vignette(250, 220, 0), apercu(0, 200, 220);
+        const QSize v(320, 213), a(960, 640);
+        QTest::newRow("vignette") << quint16(1) << v << a << QSize(240, 160) << vignette;
+        QTest::newRow("vignette juste") << quint16(1) << v << QSize() << v << vignette;
+        QTest::newRow("apercu") << quint16(1) << v << a << QSize(600, 400) << apercu;
+        QTest::newRow("plus grand que les apercus")
+            << quint16(1) << v << a << QSize(1000, 667) << photo;
+        QTest::newRow("impression")
+            << quint16(1) << v << QSize(1500, 1000) << QSize(1100, 733) << photo;
+        QTest::newRow("vignette en 4/3")
+            << quint16(1) << QSize(320, 240) << QSize() << QSize(240, 160) << photo;
+        QTest::newRow("sans apercu")
+            << quint16(1) << QSize() << QSize() << QSize(240, 160) << photo;
+        QTest::newRow("debout") << quint16(6) << v << a << QSize(160, 240) << vignette;
+        QTest::newRow("miroir") << quint16(2) << v << a << QSize(240, 160) << vignette;
+    }
+    void apercuIntegre() {
+        QFETCH(quint16, orientation);
+        QFETCH(QSize, vignette);
+        QFETCH(QSize, apercu);
+        QFETCH(QSize, voulue);
+        QFETCH(QColor, lue);
+        const auto petite = [](QSize t, QColor c) {
+            return t.isEmpty() ? QByteArray() : enJpeg(quadrants(t, c), 90);
+        };
+        const QString nom = chemin(u"appareil.jpg"_qs);
+        QVERIFY(ecrire(nom, photoAppareil(enJpeg(quadrants(QSize(1500, 1000))), orientation,
+                                          petite(vignette, QColor(250, 220, 0)),
+                                          petite(apercu, QColor(0, 200, 220)))));
+        const bool debout = orientation >= 5;
+        QCOMPARE(tailleImage(nom), debout ? QSize(1000, 1500) : QSize(1500, 1000));
+
+        const QImage image = chargerImage(nom, voulue);
+        QCOMPARE(image.size(), voulue);
+        const int w = voulue.width(), h = voulue.height();
+        // Where the red and the last quadrants come once upright.
+        QPoint rouge(w / 4, h / 4), dernier(3 * w / 4, 3 * h / 4);
+        if (orientation == 6) // a quarter clockwise
+            rouge = {3 * w / 4, h / 4}, dernier = {w / 4, 3 * h / 4};
+        if (orientation == 2) // mirrored
+            rouge = {3 * w / 4, h / 4}, dernier = {w / 4, 3 * h / 4};
+        QVERIFY(proche(image.pixelColor(rouge), QColor(220, 30, 30)));
+        QVERIFY2(proche(image.pixelColor(dernier), lue),
+                 qPrintable(image.pixelColor(dernier).name()));
+    }
+
+    // Indexes pointing anywhere never bring the loader down: the photo is read.
+    void apercuIndexAbime_data() {
+        QTest::addColumn<int>("ecart");
+        QTest::newRow("apres la fin") << 1000000;
+        QTest::newRow("dans la photo") << -5000;
+        QTest::newRow("avant le debut") << -100000000;
+    }
+    void apercuIndexAbime() {
+        QFETCH(int, ecart);
+        QByteArray octets = photoAppareil(enJpeg(quadrants(QSize(1500, 1000))), 1, {},
+                                          enJpeg(quadrants(QSize(960, 640), Qt::cyan)));
+        // The preview's offset is the MPF index's second entry's third field.
+        const qsizetype index = octets.indexOf(QByteArray("MPF\0", 4)) + 4 + finRepertoire(2);
+        char* champ = octets.data() + index + 16 + 8;
+        qToLittleEndian<quint32>(qFromLittleEndian<quint32>(champ) + quint32(ecart), champ);
+        const QString nom = chemin(u"index.jpg"_qs);
+        QVERIFY(ecrire(nom, octets));
+        const QImage image = chargerImage(nom, QSize(600, 400));
+        QCOMPARE(image.size(), QSize(600, 400));
+        QVERIFY(proche(image.pixelColor(450, 300), QColor(240, 240, 240)));
+    }
+
     void pasUneImage_data() {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QString>("nom");
@@ -195,6 +273,111 @@ private slots:
         // Never beyond the source: at eight times the box holds the source.
         rendre(boite, 8);
         QCOMPARE(boite.tailleDecodee(), QSize(1600, 600));
+    }
+
+    void metafichier_data() {
+        QTest::addColumn<bool>("placeable");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QSize>("voulue");
+        QTest::addColumn<QSize>("attendue");
+        const QSize propre(200, 100);
+        QTest::newRow("taille propre") << true << u"dessin.wmf"_qs << QSize() << propre;
+        QTest::newRow("agrandi") << true << u"dessin.wmf"_qs << QSize(800, 400) << QSize(800, 400);
+        QTest::newRow("vignette") << true << u"dessin.WMF"_qs << QSize(60, 30) << QSize(60, 30);
+        QTest::newRow("etire") << true << u"dessin.wmf"_qs << QSize(300, 300) << QSize(300, 300);
+        QTest::newRow("nom quelconque") << true << u"dessin.img"_qs << QSize() << propre;
+        QTest::newRow("sans entete placable")
+            << false << u"brut.wmf"_qs << QSize(400, 200) << QSize(400, 200);
+    }
+    void metafichier() {
+        QFETCH(bool, placeable);
+        QFETCH(QString, nom);
+        QFETCH(QSize, voulue);
+        QFETCH(QSize, attendue);
+        const QString fichier = chemin(nom);
+        QVERIFY(ecrire(fichier, Metafichier::exemple().octets(placeable)));
+        if (placeable)
+            QCOMPARE(tailleImage(fichier), QSize(200, 100));
+        else
+            QVERIFY(tailleImage(fichier).isValid());
+
+        const QImage image = chargerImage(fichier, voulue);
+        QCOMPARE(image.size(), attendue);
+        const int w = attendue.width(), h = attendue.height();
+        QVERIFY(proche(image.pixelColor(w / 4, h / 2), QColor(220, 30, 30), 2));
+        QVERIFY(proche(image.pixelColor(w / 4, 2), QColor(220, 30, 30), 2));
+        QVERIFY(proche(image.pixelColor(3 * w / 4, h / 2), QColor(30, 30, 220), 2));
+        // Outside the ellipse, in the top right corner, nothing is drawn.
+        const QColor coin = image.pixelColor(w - 2, 1);
+        QVERIFY2(coin.alpha() == 0 || coin == Qt::white, qPrintable(coin.name(QColor::HexArgb)));
+    }
+
+    void metafichierAbime_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        const QByteArray bon = Metafichier::exemple().octets();
+        QTest::newRow("entete placable seul") << bon.left(22);
+        QTest::newRow("entetes seuls") << bon.left(40);
+        QTest::newRow("coupe dans un enregistrement") << bon.left(bon.size() / 2 + 3);
+        QTest::newRow("signature seule") << bon.left(4);
+        QByteArray hasard(4000, 0);
+        QRandomGenerator g(6);
+        for (char& c : hasard)
+            c = char(g.bounded(256));
+        QTest::newRow("hasard") << hasard;
+        QTest::newRow("hasard signe") << bon.left(4) + hasard;
+        QTest::newRow("hasard apres les entetes") << bon.left(40) + hasard;
+        // A metafile claiming 32767 inches a side: refused at that size.
+        Metafichier immense = Metafichier::exemple();
+        immense.setCadre(32767, 32767, 1);
+        QTest::newRow("immense") << immense.octets();
+    }
+    void metafichierAbime() {
+        QFETCH(QByteArray, contenu);
+        const QString fichier = chemin(u"abime.wmf"_qs);
+        QVERIFY(ecrire(fichier, contenu));
+        QVERIFY(chargerImage(fichier).isNull());
+        if (QByteArray(QTest::currentDataTag()) == "immense")
+            return; // drawn small, it is a good picture
+        QVERIFY(chargerImage(fichier, QSize(100, 50)).isNull());
+        BoiteImage boite;
+        boite.resize(100, 50);
+        QVERIFY(!boite.charger(fichier));
+        QVERIFY(boite.estVide());
+    }
+
+    // Damaged anywhere, a metafile never brings the program down.
+    void metafichierAlterations() {
+        const QByteArray bon = Metafichier::exemple().octets();
+        const QString fichier = chemin(u"altere.wmf"_qs);
+        QRandomGenerator g(1998);
+        int lus = 0;
+        for (int essai = 0; essai < 300; ++essai) {
+            QByteArray altere = bon;
+            for (int n = 1 + g.bounded(4); n > 0; --n)
+                altere[4 + g.bounded(altere.size() - 4)] = char(g.bounded(256));
+            if (essai % 3 == 0)
+                altere.truncate(4 + g.bounded(altere.size() - 4));
+            QVERIFY(ecrire(fichier, altere));
+            const QImage image = chargerImage(fichier, QSize(80, 40));
+            QVERIFY(image.isNull() || image.size() == QSize(80, 40));
+            lus += !image.isNull();
+        }
+        QVERIFY2(lus > 0, "some slight alterations still draw");
+    }
+
+    void boiteMetafichierNetteEnImpression() {
+        const QString fichier = chemin(u"boite.wmf"_qs);
+        QVERIFY(ecrire(fichier, Metafichier::exemple().octets()));
+        BoiteImage boite;
+        boite.resize(100, 50);
+        QVERIFY(boite.charger(fichier));
+        QCOMPARE(boite.tailleSource(), QSize(200, 100));
+        QCOMPARE(boite.tailleDecodee(), QSize(100, 50));
+        // Drawn again at four times its box, beyond its own size: no upscaling.
+        const QImage rendu = rendre(boite, 4);
+        QCOMPARE(boite.tailleDecodee(), QSize(400, 200));
+        QVERIFY(proche(rendu.pixelColor(100, 100), QColor(220, 30, 30), 2));
+        QVERIFY(proche(rendu.pixelColor(300, 100), QColor(30, 30, 220), 2));
     }
 
     void boiteTailleNaturelle() {

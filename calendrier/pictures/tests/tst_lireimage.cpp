@@ -4,6 +4,7 @@
 #include "calendrier/data/calend.h"
 #include "calendrier/pictures/douzeimage.h"
 #include "calendrier/pictures/lireimage.h"
+#include "plateforme/tests/metafichier.h"
 
 using calendrier::Consultation;
 using calendrier::Sortie;
@@ -45,10 +46,15 @@ private slots:
         QImage(8, 8, QImage::Format_RGB32).save(a.images(u"e.gif"_qs), "PNG");
         Atelier::poserTexte(a.images(u"notes.txt"_qs));
         QDir(a.images()).mkdir(u"sous.jpg"_qs);
+        QVERIFY(ecrire(a.images(u"f.Wmf"_qs), Metafichier::exemple().octets()));
         LireImage& f = a.programme.lireImage();
         f.Form_Load();
         QCOMPARE(Atelier::listees(f),
-                 QStringList({u"a.jpeg"_qs, u"b.JPG"_qs, u"C.Png"_qs, u"d.bmp"_qs}));
+                 QStringList({u"a.jpeg"_qs, u"b.JPG"_qs, u"C.Png"_qs, u"d.bmp"_qs, u"f.Wmf"_qs}));
+        // A metafile is previewed as the photos are.
+        Atelier::cliquerFichier(f, 4);
+        QCOMPARE(f.Image1.chemin(), a.images(u"f.Wmf"_qs));
+        QCOMPARE(f.Image1.tailleDecodee(), f.Image1.size());
     }
 
     void confirmerPuisSuite_data() {

@@ -1,0 +1,89 @@
+#pragma once
+
+// Windows metafiles written by the tests themselves, record by record.
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QFile>
+#include <QIODevice>
+#include <QList>
+#include <algorithm>
+
+// A record: its function number, then its parameters as the file holds them.
+using Enregistrement = QList<qint16>;
+
+class Metafichier {
+public:
+    // 200 x 100 units at 96 an inch: a red rectangle (220, 30, 30) on the left
+    // half, a blue ellipse (30, 30, 220) filling the right half, no outlines.
+    static Metafichier exemple() {
+        Metafichier m;
+        m.ajouter({0x020B, 0, 0});             // window origin (y, x)
+        m.ajouter({0x020C, 100, 200});         // window extent (height, width)
+        m.ajouter({0x02FA, 5, 0, 0, 0, 0});    // null pen: object 0
+        m.ajouter({0x012D, 0});                // selected
+        m.brosse(0x001E1EDC);                  // object 1
+        m.ajouter({0x041B, 100, 100, 0, 0});   // rectangle (bottom, right, top, left)
+        m.ajouter({0x01F0, 1});                // brush deleted
+        m.brosse(0x00DC1E1E);                  // object 1 again
+        m.ajouter({0x0418, 100, 200, 0, 100}); // ellipse
+        m.ajouter({0x0000});                   // end of file
+        return m;
+    }
+
+    void ajouter(const Enregistrement& e) { enregistrements_ << e; }
+    // A solid brush of COLORREF `couleur` (0x00BBGGRR), made object 1 and selected.
+    void brosse(quint32 couleur) {
+        ajouter({0x02FC, 0, qint16(couleur & 0xFFFF), qint16(couleur >> 16), 0});
+        ajouter({0x012D, 1});
+    }
+    // The placeable header's frame, in units of 1/96 inch unless `parPouce`.
+    void setCadre(int largeur, int hauteur, int parPouce = 96) {
+        largeur_ = largeur;
+        hauteur_ = hauteur;
+        parPouce_ = parPouce;
+    }
+
+    QByteArray octets(bool placeable = true) const {
+        QByteArray fichier;
+        QDataStream f(&fichier, QIODevice::WriteOnly);
+        f.setByteOrder(QDataStream::LittleEndian);
+        if (placeable) {
+            const quint16 mots[] = {
+                0xCDD7, 0x9AC6, 0, 0, 0, quint16(largeur_), quint16(hauteur_), quint16(parPouce_),
+                0,      0};
+            quint16 somme = 0;
+            for (quint16 m : mots) {
+                f << m;
+                somme ^= m;
+            }
+            f << somme;
+        }
+        quint32 total = 9, plusGrand = 0;
+        for (const Enregistrement& e : enregistrements_) {
+            total += taille(e);
+            plusGrand = std::max(plusGrand, taille(e));
+        }
+        // On disk, a header of 9 words, Windows 3, two objects at most.
+        f << quint16(2) << quint16(9) << quint16(0x0300) << total << quint16(2) << plusGrand
+          << quint16(0);
+        for (const Enregistrement& e : enregistrements_) {
+            f << taille(e) << quint16(e[0]);
+            for (qsizetype i = 1; i < e.size(); ++i)
+                f << e[i];
+        }
+        return fichier;
+    }
+
+private:
+    // In words: the size and function fields, then the parameters.
+    static quint32 taille(const Enregistrement& e) { return quint32(3 + e.size() - 1); }
+
+    QList<Enregistrement> enregistrements_;
+    int largeur_ = 200, hauteur_ = 100, parPouce_ = 96;
+};
+
+inline bool ecrire(const QString& chemin, const QByteArray& contenu) {
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
+}
