@@ -290,14 +290,7 @@ void AficheCalend::assurerCharge() {
 
 void AficheCalend::montrer() {
     MenuUn& cadre = programme_.menuUn();
-    const QSize page = size();
     sousFenetre_ = cadre.accueillir(this);
-    // At its own size in the frame's corner, whatever state the frame's other
-    // windows are in: the page is captured as it stands.
-    if (sousFenetre_->isMaximized())
-        sousFenetre_->showNormal();
-    sousFenetre_->setGeometry(QRect(QPoint(0, 0), page));
-    resize(page);
     // The page lives inside the frame: a hidden frame would hide it.
     if (!cadre.isVisible())
         cadre.show();
@@ -318,10 +311,6 @@ void AficheCalend::retourAuMenu() {
     programme_.menuUn().show();
     Calend& hub = programme_.calend();
     hub.Lire();
-    // The hub stands maximised in the frame; the page shown beside it took
-    // that state away.
-    if (auto* sous = qobject_cast<QMdiSubWindow*>(hub.parentWidget()); sous && !sous->isMaximized())
-        sous->showMaximized();
 }
 
 // --- Composition ---------------------------------------------------------------

@@ -1,26 +1,38 @@
 #include "calendrier/pictures/composition.h"
 
+#include "calendrier/pages/aficheCalend.h"
+#include "calendrier/programme.h"
+
 namespace images {
 
 namespace {
-QList<calendrier::Sortie>& demandes() {
-    static QList<calendrier::Sortie> liste;
-    return liste;
+std::function<void(Programme&, calendrier::Sortie)>& relaisDeTest() {
+    static std::function<void(Programme&, calendrier::Sortie)> relais;
+    return relais;
 }
 } // namespace
 
-void passerALaComposition(Programme& /*programme*/, calendrier::Sortie sortie) {
-    // The page window's continuations are wired here once they exist; until
-    // then the request is kept, so the way the windows get here is seen.
-    demandes() << sortie;
+void passerALaComposition(Programme& programme, calendrier::Sortie sortie) {
+    if (relaisDeTest()) {
+        relaisDeTest()(programme, sortie);
+        return;
+    }
+    using enum calendrier::Sortie;
+    AficheCalend& page = programme.aficheCalend();
+    switch (sortie) {
+    case ImprimanteMois:
+        return page.TravailQuatre();
+    case EcranMois:
+        return page.TravailCinq();
+    case ImprimanteAnnee:
+        return page.TravailSix();
+    case EcranAnnee:
+        return page.TravailSept();
+    }
 }
 
-QList<calendrier::Sortie> compositionsDemandees() {
-    return demandes();
-}
-
-void oublierCompositions() {
-    demandes().clear();
+void remplacerComposition(std::function<void(Programme&, calendrier::Sortie)> relais) {
+    relaisDeTest() = std::move(relais);
 }
 
 } // namespace images

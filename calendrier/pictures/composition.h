@@ -4,19 +4,19 @@
 
 #include "calendrier/data/fichierstravail.h"
 
-#include <QList>
+#include <functional>
 
 class Programme;
 
 namespace images {
 
 // Starts the page window's continuation for `sortie`: TravailQuatre,
-// TravailCinq, TravailSix or TravailSept. Every picture window hands over
-// through here and nowhere else.
+// TravailCinq, TravailSix or TravailSept, which show the page in the main
+// frame. Every picture window hands over through here and nowhere else.
 void passerALaComposition(Programme& programme, calendrier::Sortie sortie);
 
-// The continuations asked for so far in this run, oldest first.
-QList<calendrier::Sortie> compositionsDemandees();
-void oublierCompositions();
+// For the windows' own tests: `passerALaComposition` calls `relais` instead
+// (an empty function gives the page window back).
+void remplacerComposition(std::function<void(Programme&, calendrier::Sortie)> relais);
 
 } // namespace images

@@ -2,7 +2,6 @@
 
 #include "calendrier/pictures/composition.h"
 #include "calendrier/programme.h"
-#include "calendrier/shell/menuun.h"
 #include "plateforme/fichiertexte.h"
 
 #include <QMouseEvent>
@@ -167,9 +166,9 @@ void DouzeImage::Command1_Click() {
         passerALaComposition(programme_, Sortie::ImprimanteAnnee);
         Unload();
     } else if (sortie == static_cast<long long>(Sortie::EcranAnnee)) {
+        // The page lives inside the frame: the frame stays shown under it.
         passerALaComposition(programme_, Sortie::EcranAnnee);
         Unload();
-        programme_.menuUn().hide();
     }
 }
 

@@ -98,9 +98,7 @@ void FenetreImages::charger(const QString& legende, const QList<plateforme::Dess
     FormZoomed& zoom = programme_.zoom();
     zoom.RetenirDisposition(this);
     zoom.ZoomEcran(this);
-    QMdiSubWindow* sous = cadre.accueillir(this);
-    sous->resize(size());
-    sous->show();
+    cadre.accueillir(this)->show();
     show();
 }
 

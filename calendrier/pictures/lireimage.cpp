@@ -4,7 +4,6 @@
 #include "calendrier/pictures/composition.h"
 #include "calendrier/pictures/douzeimage.h"
 #include "calendrier/programme.h"
-#include "calendrier/shell/menuun.h"
 
 using namespace images;
 using calendrier::Sortie;
@@ -101,8 +100,8 @@ void LireImage::Command1_Click() {
         const bool mois = choix.genre == static_cast<long long>(calendrier::Consultation::Mois);
         if (mois && (choix.sortie == static_cast<long long>(Sortie::ImprimanteMois) ||
                      choix.sortie == static_cast<long long>(Sortie::EcranMois))) {
+            // The page lives inside the frame: the frame stays shown under it.
             Unload();
-            programme_.menuUn().hide();
             passerALaComposition(programme_, static_cast<Sortie>(choix.sortie));
         }
         return;

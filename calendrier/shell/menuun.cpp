@@ -24,7 +24,7 @@ void MenuUn::MDIForm_Load() {
     FormZoomed::PremierPlan(this);
     showMaximized();
     Calend& calend = programme_.calend();
-    accueillir(&calend)->showMaximized();
+    accueillir(&calend)->show();
     calend.Form_Load();
 }
 
@@ -33,7 +33,17 @@ QMdiSubWindow* MenuUn::accueillir(QWidget* fenetre) {
         if (sous->widget() == fenetre)
             return sous;
     QMdiSubWindow* sous = zone_->addSubWindow(fenetre, Qt::FramelessWindowHint);
+    sous->installEventFilter(this);
     return sous;
+}
+
+bool MenuUn::eventFilter(QObject* objet, QEvent* evenement) {
+    // Every window shown in the frame fills it. The area takes that state off
+    // a window while another one is shown, so it is given back at each showing.
+    if (evenement->type() == QEvent::Show)
+        if (auto* sous = qobject_cast<QMdiSubWindow*>(objet); sous && !sous->isMaximized())
+            sous->showMaximized();
+    return QMainWindow::eventFilter(objet, evenement);
 }
 
 void MenuUn::closeEvent(QCloseEvent* event) {

@@ -18,11 +18,13 @@ public:
     // the hub inside it.
     void MDIForm_Load();
 
-    // Shows `fenetre` inside the frame (once wrapped, the same sub-window is reused).
+    // Places `fenetre` inside the frame (once wrapped, the same sub-window is
+    // reused); whenever it is shown there, it fills the frame.
     QMdiSubWindow* accueillir(QWidget* fenetre);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     Programme& programme_;

@@ -2,7 +2,8 @@
 
 // The place the picture windows' tests work in: a sandbox whose working
 // folder holds an Images folder of small pictures, a program object on a
-// pinned 800 x 600 screen with its frame shown, and the gestures of a user.
+// pinned 800 x 600 screen with its frame shown, the hand-overs to the page
+// window noted instead of run, and the gestures of a user.
 
 #include "calendrier/pictures/composition.h"
 #include "calendrier/pictures/fenetreimages.h"
@@ -20,7 +21,8 @@ public:
     // `noms`: the pictures laid in Images, each a small JPEG of its own colour.
     explicit Atelier(const QStringList& noms = {u"Alpes.jpg"_qs, u"Bretagne.jpg"_qs,
                                                 u"Corse.jpg"_qs}) {
-        images::oublierCompositions();
+        images::remplacerComposition(
+            [this](Programme&, calendrier::Sortie sortie) { compositions << sortie; });
         QDir(bac.travail()).mkpath(u"Images"_qs);
         int teinte = 0;
         for (const QString& nom : noms)
@@ -29,6 +31,8 @@ public:
         programme.menuUn().resize(800, 600);
         programme.menuUn().show();
     }
+
+    ~Atelier() { images::remplacerComposition({}); }
 
     QString images(const QString& nom = {}) const {
         return QDir(bac.chemin(u"Images"_qs)).filePath(nom);
@@ -87,4 +91,6 @@ public:
 
     BacASable bac;
     Programme programme;
+    // The page window's continuations asked for, oldest first.
+    QList<calendrier::Sortie> compositions;
 };

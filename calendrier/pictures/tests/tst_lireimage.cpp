@@ -80,18 +80,18 @@ private slots:
         Atelier::cliquerBouton(f);
         QCOMPARE(f.Command1.text(), u"Suite"_qs);
         QCOMPARE(a.lignes(u"Fichier.ser"_qs), QStringList{a.images(u"Bretagne.jpg"_qs)});
-        QVERIFY(images::compositionsDemandees().isEmpty());
+        QVERIFY(a.compositions.isEmpty());
 
         Atelier::cliquerBouton(f);
         QCOMPARE(a.lignes(u"Fichier.ser"_qs), QStringList{a.images(u"Bretagne.jpg"_qs)});
         QVERIFY(f.Label1.text().isEmpty());
         if (passe) {
-            QCOMPARE(images::compositionsDemandees(), QList{static_cast<Sortie>(sortie)});
+            QCOMPARE(a.compositions, QList{static_cast<Sortie>(sortie)});
             QVERIFY(!f.charge());
             QVERIFY(!f.isVisible());
-            QVERIFY(a.programme.menuUn().isHidden());
+            QVERIFY(a.programme.menuUn().isVisible()); // the page shows inside it
         } else {
-            QVERIFY(images::compositionsDemandees().isEmpty());
+            QVERIFY(a.compositions.isEmpty());
             QVERIFY(f.charge());
             QVERIFY(f.isVisible());
             QCOMPARE(f.Command1.text(), u"Suite"_qs);
@@ -111,7 +111,7 @@ private slots:
         Atelier::cliquerBouton(f);
         Atelier::cliquerBouton(f);
         QCOMPARE(a.lignes(u"Fichier.ser"_qs), QStringList{a.images(u"Corse.jpg"_qs)});
-        QCOMPARE(images::compositionsDemandees(), QList{Sortie::ImprimanteMois});
+        QCOMPARE(a.compositions, QList{Sortie::ImprimanteMois});
     }
 
     void changementDeDossierApresConfirmer() {
@@ -127,14 +127,14 @@ private slots:
         QVERIFY(f.File1.FileName().isEmpty());
         QCOMPARE(f.Command1.text(), u"Suite"_qs);
         Atelier::cliquerBouton(f);
-        QVERIFY(images::compositionsDemandees().isEmpty());
+        QVERIFY(a.compositions.isEmpty());
         QVERIFY(f.charge());
 
         Atelier::cliquerFichier(f, 0);
         Atelier::cliquerBouton(f);
         Atelier::cliquerBouton(f);
         QCOMPARE(a.lignes(u"Fichier.ser"_qs), QStringList{QDir(autre).filePath(u"Plage.jpg"_qs)});
-        QCOMPARE(images::compositionsDemandees(), QList{Sortie::ImprimanteMois});
+        QCOMPARE(a.compositions, QList{Sortie::ImprimanteMois});
     }
 
     // Nothing selected, or a file that is no picture: nothing is recorded.
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(f.Label1.text(), selection ? u"Image illisible"_qs : u"Choisir une image"_qs);
         QVERIFY(a.lignes(u"Fichier.ser"_qs).isEmpty());
         Atelier::cliquerBouton(f);
-        QVERIFY(images::compositionsDemandees().isEmpty());
+        QVERIFY(a.compositions.isEmpty());
     }
 
     void dossierImagesManquantOuVide_data() {
@@ -184,7 +184,7 @@ private slots:
         Atelier::cliquerBouton(f);
         QCOMPARE(f.Command1.text(), u"Confirmer"_qs);
         QVERIFY(a.lignes(u"Fichier.ser"_qs).isEmpty());
-        QVERIFY(images::compositionsDemandees().isEmpty());
+        QVERIFY(a.compositions.isEmpty());
     }
 
     // Read back whole, a path with a comma lets "Suite" go on.
@@ -199,7 +199,7 @@ private slots:
         Atelier::cliquerFichier(f, 0);
         Atelier::cliquerBouton(f);
         Atelier::cliquerBouton(f);
-        QCOMPARE(images::compositionsDemandees(), QList{Sortie::EcranMois});
+        QCOMPARE(a.compositions, QList{Sortie::EcranMois});
         QCOMPARE(calendrier::FichiersTravail().imagesParValeur(),
                  QStringList{QDir(dossier).filePath(u"Été, plage.jpg"_qs)});
     }
@@ -284,7 +284,7 @@ private slots:
         QCOMPARE(a.programme.menuUn().windowTitle(), u"Creer Les Images"_qs);
         QCOMPARE(a.lignes(u"Fichier.ser"_qs), QStringList{a.images(u"Corse.jpg"_qs)});
         QCOMPARE(a.lignes(images::kCompteurSer), QStringList{u"1"_qs});
-        QVERIFY(images::compositionsDemandees().isEmpty());
+        QVERIFY(a.compositions.isEmpty());
     }
 
     void enteteSuiteSansEnregistrement() {
