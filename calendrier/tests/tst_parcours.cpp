@@ -7,6 +7,7 @@
 #include "calendrier/pages/aficheCalend.h"
 #include "calendrier/pictures/douzeimage.h"
 #include "calendrier/pictures/lireimage.h"
+#include "calendrier/pictures/tests/atelier.h"
 #include "calendrier/programme.h"
 #include "calendrier/shell/menuun.h"
 #include "calendrier/testsupport/bacasable.h"
@@ -54,8 +55,8 @@ public:
         bac.copierDuProgramme(u"Couleur"_qs);
         int teinte = 0;
         for (const QString& nom : kPaysages)
-            poserImage(QDir(bac.chemin(u"Images"_qs)).filePath(nom), teinte += 50);
-        poserImage(QDir(bac.chemin(kAutreDossier)).filePath(kSapin), 120);
+            Atelier::poserImage(QDir(bac.chemin(u"Images"_qs)).filePath(nom), teinte += 50);
+        Atelier::poserImage(QDir(bac.chemin(kAutreDossier)).filePath(kSapin), 120);
         plateforme::remplacerImprimante([this](const QString&) {
             return std::make_unique<plateforme::ImprimanteEnregistreuse>(&journal);
         });
@@ -66,13 +67,6 @@ public:
         programme.menuUn().MDIForm_Load();
     }
     ~Parcours() { plateforme::remplacerImprimante({}); }
-
-    static void poserImage(const QString& chemin, int teinte) {
-        QImage image(240, 160, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(teinte, 160, 200));
-        QDir().mkpath(QFileInfo(chemin).path());
-        QVERIFY(image.save(chemin, "JPG", 90));
-    }
 
     Calend& hub() { return programme.calend(); }
     AficheCalend& page() { return programme.aficheCalend(); }
@@ -94,23 +88,6 @@ public:
         repondre(boite, texte);
     }
 
-    static void cliquerFichier(FenetreImages& f, int rang) {
-        QListWidgetItem* item = f.File1.item(rang);
-        QVERIFY(item);
-        f.File1.scrollToItem(item);
-        QTest::mouseClick(f.File1.viewport(), Qt::LeftButton, {},
-                          f.File1.visualItemRect(item).center());
-    }
-    static void cliquerBouton(FenetreImages& f) {
-        QVERIFY2(f.Command1.isVisible(), "the button is hidden");
-        QTest::mouseClick(&f.Command1, Qt::LeftButton);
-    }
-    // A folder picked in the tree: the tree holds it in Chemin and says Click.
-    static void choisirDossier(FenetreImages& f, const QString& dossier) {
-        f.Arbrovue1->setProperty("Chemin", dossier);
-        QVERIFY(QMetaObject::invokeMethod(f.Arbrovue1, "Click"));
-    }
-
     // The month (or the year) asked and its output chosen on the toolbar.
     void demanderMois(int bouton) {
         cliquer(1);
@@ -129,11 +106,11 @@ public:
         LireImage& f = programme.lireImage();
         QVERIFY(f.isVisible() && sousFenetreMaximisee(f));
         QCOMPARE(f.Label3.text(), u"Mois 12 Annee 2026"_qs);
-        choisirDossier(f, bac.chemin(kAutreDossier));
-        cliquerFichier(f, 0);
-        cliquerBouton(f); // Confirmer
+        Atelier::cliquerDossier(f, bac.chemin(kAutreDossier));
+        Atelier::cliquerFichier(f, 0);
+        Atelier::cliquerBouton(f); // Confirmer
         QCOMPARE(f.Command1.text(), u"Suite"_qs);
-        cliquerBouton(f); // Suite
+        Atelier::cliquerBouton(f); // Suite
         QVERIFY(!f.isVisible());
     }
 
@@ -141,20 +118,20 @@ public:
     void choisirImagesDeLAnnee() {
         Entete& e = programme.entete();
         QVERIFY(e.isVisible() && sousFenetreMaximisee(e));
-        cliquerFichier(e, 2);
-        cliquerBouton(e);
-        cliquerBouton(e);
+        Atelier::cliquerFichier(e, 2);
+        Atelier::cliquerBouton(e);
+        Atelier::cliquerBouton(e);
         QVERIFY(!e.isVisible());
         DouzeImage& d = programme.douzeImage();
         QVERIFY(d.isVisible() && sousFenetreMaximisee(d));
         // Month m gets the landscape m % 3.
         for (int m = 1; m <= 12; ++m) {
-            cliquerFichier(d, m % 3);
-            cliquerBouton(d);
+            Atelier::cliquerFichier(d, m % 3);
+            Atelier::cliquerBouton(d);
         }
         QCOMPARE(lignes(kFichierSer).size(), 13);
         QCOMPARE(d.Command1.text(), u"Suite"_qs);
-        cliquerBouton(d);
+        Atelier::cliquerBouton(d);
         QVERIFY(!d.isVisible());
     }
 
@@ -178,6 +155,20 @@ public:
     }
     QStringList temporairesRestants() const {
         return QDir(bac.chemin(kSaveCalend)).entryList({u"*.tmp"_qs}, QDir::Files);
+    }
+
+    // A print run over: `feuilles` sheets of one page picture each, nothing
+    // left of the run, and the page asks for another consultation.
+    void verifierImpression(int feuilles) {
+        QCOMPARE(journal.size(), 1);
+        const DocumentImprime& document = journal.first();
+        QCOMPARE(document.feuilles.size(), feuilles);
+        QVERIFY(document.termine);
+        for (const auto& feuille : document.feuilles)
+            QCOMPARE(feuille.size(), 1);
+        QCOMPARE(lignes(kSauve), QStringList{u"0"_qs});
+        QVERIFY(temporairesRestants().isEmpty());
+        verifierQuestion(page().Text1, u"Autre Consultation (O/N)"_qs, u"O"_qs);
     }
 
     // The page shown waits for the answer in `boite`, under `question`.
@@ -219,12 +210,7 @@ private slots:
         Parcours p;
         ETAPE(p.demanderMois(4));
         ETAPE(p.choisirImageDuMois());
-        QCOMPARE(p.journal.size(), 1);
-        QCOMPARE(p.journal.first().feuilles.size(), 1);
-        QVERIFY(p.journal.first().termine);
-        QCOMPARE(p.lignes(kSauve), QStringList{u"0"_qs});
-        QVERIFY(p.temporairesRestants().isEmpty());
-        ETAPE(p.verifierQuestion(p.page().Text1, u"Autre Consultation (O/N)"_qs, u"O"_qs));
+        ETAPE(p.verifierImpression(1));
         repondre(p.page().Text1, u"n"_qs);
         p.verifierFin();
     }
@@ -237,8 +223,8 @@ private slots:
         QCOMPARE(p.lignes(kAnneeSer), QStringList({u"2"_qs, u"7"_qs}));
         ETAPE(p.choisirImagesDeLAnnee());
         AficheCalend& page = p.page();
-        p.verifierQuestion(page.Text2, u"Faite OK Pour Avoir Le 1° MOIS ou  F pour Fin "_qs,
-                           u"OK"_qs);
+        ETAPE(p.verifierQuestion(page.Text2, u"Faite OK Pour Avoir Le 1° MOIS ou  F pour Fin "_qs,
+                                 u"OK"_qs));
         QCOMPARE(page.Image1.chemin(), p.image(kPaysages[2]));
         for (int m = 1; m <= 12; ++m) {
             QVERIFY2(page.Text2.isVisible(), qPrintable(QString::number(m)));
@@ -259,15 +245,7 @@ private slots:
         ETAPE(p.cliquer(5));
         QCOMPARE(p.lignes(kAnneeSer), QStringList({u"2"_qs, u"6"_qs}));
         ETAPE(p.choisirImagesDeLAnnee());
-        QCOMPARE(p.journal.size(), 1);
-        const DocumentImprime& document = p.journal.first();
-        QCOMPARE(document.feuilles.size(), 13);
-        QVERIFY(document.termine);
-        for (const auto& feuille : document.feuilles)
-            QCOMPARE(feuille.size(), 1);
-        QCOMPARE(p.lignes(kSauve), QStringList{u"0"_qs});
-        QVERIFY(p.temporairesRestants().isEmpty());
-        ETAPE(p.verifierQuestion(p.page().Text1, u"Autre Consultation (O/N)"_qs, u"O"_qs));
+        ETAPE(p.verifierImpression(13)); // the cover and the twelve months
         repondre(p.page().Text1, u"O"_qs);
         p.verifierRetourAuMenu();
     }

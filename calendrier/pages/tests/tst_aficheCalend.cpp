@@ -597,8 +597,7 @@ private slots:
 
     void dansLeCadre() {
         // Started as the program starts: the hub maximised in the frame. The
-        // page shows inside the frame at its own size, and the hub comes back
-        // maximised after it.
+        // page fills the frame too, and the hub comes back maximised after it.
         Essai e;
         e.images(1);
         e.programme.menuUn().MDIForm_Load();
@@ -610,6 +609,7 @@ private slots:
         e.hub().Text4.setText(u"2026"_qs);
         p.TravailCinq();
         QVERIFY(p.isVisible());
+        QVERIFY(qobject_cast<QMdiSubWindow*>(p.parentWidget())->isMaximized());
         QCOMPARE(p.parentWidget()->geometry(), QRect(QPoint(0, 0), p.size()));
         QCOMPARE(p.capture().size(), p.size());
         entree(p.Text1);
