@@ -72,7 +72,10 @@ void FormZoomed::RetenirDisposition(const QWidget* fenetre) {
 
 void FormZoomed::AppliquerZoom(QWidget* fenetre) {
     mesurerSiBesoin();
-    const double r = rapportHauteur_;
+    // The height ratio scales horizontal values too; on a screen narrower
+    // than the design's proportions (5:4) that would push the right-hand
+    // controls past the window's edge, so the smaller ratio serves there.
+    const double r = std::min(rapportHauteur_, rapportLargeur_);
     const QList<QWidget*> controles = plateforme::controlesDe(fenetre);
     const std::size_t n = std::min<std::size_t>(controles.size(), releves_.size());
     for (std::size_t i = 0; i < n; ++i) {

@@ -23,7 +23,7 @@ public:
     // whole numbers, a half going to the even neighbour.
     void RetenirDisposition(const QWidget* fenetre);
     // Scales every control of the window recorded last by the height ratio,
-    // horizontal values included.
+    // horizontal values included (by the width ratio where it is smaller).
     void AppliquerZoom(QWidget* fenetre);
     // Measures the screen, derives both ratios, sizes the window and scales
     // its controls.

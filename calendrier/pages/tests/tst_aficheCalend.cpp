@@ -131,14 +131,15 @@ private slots:
         QFETCH(int, rapportLargeur);
         Essai e(ecran);
         AficheCalend& p = e.page();
-        const double r = rapportHauteur / 100.0;
-        const double hauteur = 9000 * r, largeur = 12000 * rapportLargeur / 100.0;
+        const double r = std::min(rapportHauteur, rapportLargeur) / 100.0;
+        const double hauteur = 9000 * rapportHauteur / 100.0;
+        const double largeur = 12000 * rapportLargeur / 100.0;
         QCOMPARE(prop(p, Propriete::Height), hauteur);
         QCOMPARE(prop(p, Propriete::Width), largeur);
         QCOMPARE(p.size(), QSize(pixels(largeur), pixels(hauteur)));
         QCOMPARE(e.programme.menuUn().windowTitle(), u"Affiche Calendrier"_qs);
 
-        // Every control by the height ratio, from its design place.
+        // Every control by one ratio (the smaller), from its design place.
         QCOMPARE(prop(p.Label1, Propriete::Left), 5483 * r);
         QCOMPARE(prop(p.Label1, Propriete::FontSize), 12 * r); // 11.6 recorded as 12
         QCOMPARE(prop(p.Label8, Propriete::Left), 8400 * r);

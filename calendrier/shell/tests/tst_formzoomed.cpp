@@ -89,11 +89,14 @@ private slots:
         QCOMPARE(zoom.rapportLargeur(), rapportLargeur);
         QCOMPARE(f.size(), fenetre);
         QCOMPARE(propriete(f, Propriete::Height), 9000 / 100.0 * rapportHauteur);
-        // Every control by the height ratio, horizontal values too.
-        const double r = rapportHauteur / 100.0;
+        // Every control by one ratio, horizontal values too: the height's,
+        // unless the width's is smaller and the controls would pass the edge.
+        const double r = std::min(rapportHauteur, rapportLargeur) / 100.0;
         QCOMPARE(propriete(f.Label1, Propriete::Left), 5483 * r);
         QCOMPARE(propriete(f.Label1, Propriete::Width), 915 * r);
         QCOMPARE(f.Label1.x(), pixels(5483 * r));
+        // The design's right-most edge stays inside the window.
+        QVERIFY(11797 * r <= propriete(f, Propriete::Width));
     }
 
     void controles_data() {
@@ -182,8 +185,8 @@ private slots:
         zoom.RetenirDisposition(&grande);
         zoom.RetenirDisposition(&petite);
         zoom.AppliquerZoom(&petite);
-        QCOMPARE(propriete(Label1, Propriete::Height), 400 * 1.64);
-        QCOMPARE(propriete(Label1, Propriete::FontSize), 10 * 1.64);
+        QCOMPARE(propriete(Label1, Propriete::Height), 400 * 1.60);
+        QCOMPARE(propriete(Label1, Propriete::FontSize), 10 * 1.60);
     }
 
     void premierPlan() {
