@@ -290,7 +290,8 @@ void AficheCalend::assurerCharge() {
 
 void AficheCalend::montrer() {
     MenuUn& cadre = programme_.menuUn();
-    sousFenetre_ = cadre.accueillir(this);
+    // At its own size: the page is captured and printed as it stands.
+    sousFenetre_ = cadre.accueillir(this, MenuUn::Place::TailleDessin);
     // The page lives inside the frame: a hidden frame would hide it.
     if (!cadre.isVisible())
         cadre.show();

@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <algorithm>
+
 MenuUn::MenuUn(Programme& programme) : programme_(programme), zone_(new QMdiArea(this)) {
     setCentralWidget(zone_);
     setWindowTitle(u"Menu"_qs);
@@ -28,21 +30,45 @@ void MenuUn::MDIForm_Load() {
     calend.Form_Load();
 }
 
-QMdiSubWindow* MenuUn::accueillir(QWidget* fenetre) {
-    for (QMdiSubWindow* sous : zone_->subWindowList())
-        if (sous->widget() == fenetre)
-            return sous;
-    QMdiSubWindow* sous = zone_->addSubWindow(fenetre, Qt::FramelessWindowHint);
-    sous->installEventFilter(this);
+namespace {
+const char* const kPlace = "placeDansLeCadre";
+const char* const kTaille = "tailleDansLeCadre";
+} // namespace
+
+QMdiSubWindow* MenuUn::accueillir(QWidget* fenetre, Place place) {
+    QMdiSubWindow* sous = nullptr;
+    for (QMdiSubWindow* s : zone_->subWindowList())
+        if (s->widget() == fenetre)
+            sous = s;
+    if (!sous) {
+        sous = zone_->addSubWindow(fenetre, Qt::FramelessWindowHint);
+        sous->installEventFilter(this);
+    }
+    sous->setProperty(kPlace, static_cast<int>(place));
+    // The sub-window sizes its window to itself: the size is kept from here.
+    if (place == Place::TailleDessin)
+        sous->setProperty(kTaille, fenetre->size());
     return sous;
 }
 
 bool MenuUn::eventFilter(QObject* objet, QEvent* evenement) {
-    // Every window shown in the frame fills it. The area takes that state off
-    // a window while another one is shown, so it is given back at each showing.
-    if (evenement->type() == QEvent::Show)
-        if (auto* sous = qobject_cast<QMdiSubWindow*>(objet); sous && !sous->isMaximized())
+    // The area takes the maximised state off a window while another one is
+    // shown, so each window is given its place back whenever it shows.
+    auto* sous = qobject_cast<QMdiSubWindow*>(objet);
+    if (evenement->type() != QEvent::Show || !sous)
+        return QMainWindow::eventFilter(objet, evenement);
+    if (sous->property(kPlace).toInt() == static_cast<int>(Place::Remplir)) {
+        if (!sous->isMaximized())
             sous->showMaximized();
+    } else {
+        if (sous->isMaximized())
+            sous->showNormal();
+        QRect cadre(QPoint(0, 0), sous->property(kTaille).toSize());
+        const QRect zone = zone_->viewport()->rect();
+        cadre.moveTopLeft(QPoint(std::max(0, (zone.width() - cadre.width()) / 2),
+                                 std::max(0, (zone.height() - cadre.height()) / 2)));
+        sous->setGeometry(cadre);
+    }
     return QMainWindow::eventFilter(objet, evenement);
 }
 

@@ -18,9 +18,13 @@ public:
     // the hub inside it.
     void MDIForm_Load();
 
+    // How a window stands in the frame: filling it, or at its own size,
+    // centred (the page, which is captured and printed as it stands).
+    enum class Place { Remplir, TailleDessin };
+
     // Places `fenetre` inside the frame (once wrapped, the same sub-window is
-    // reused); whenever it is shown there, it fills the frame.
-    QMdiSubWindow* accueillir(QWidget* fenetre);
+    // reused); whenever it is shown there, it takes its place again.
+    QMdiSubWindow* accueillir(QWidget* fenetre, Place place = Place::Remplir);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -38,6 +38,13 @@ bool sousFenetreMaximisee(const QWidget& fenetre) {
     return sous && sous->isVisible() && sous->isMaximized();
 }
 
+// The page stands in the frame at its own size, the size it is captured at.
+bool pageATaTaille(const AficheCalend& page) {
+    auto* sous = qobject_cast<QMdiSubWindow*>(page.parentWidget());
+    return sous && sous->isVisible() && !sous->isMaximized() && sous->size() == page.size() &&
+           page.Image1.size() == page.size();
+}
+
 } // namespace
 
 // A step made of several checks: the test stops at the first that fails.
@@ -174,7 +181,7 @@ public:
     // The page shown waits for the answer in `boite`, under `question`.
     void verifierQuestion(const QLineEdit& boite, const QString& question,
                           const QString& proposition) {
-        QVERIFY(page().isVisible() && sousFenetreMaximisee(page()));
+        QVERIFY(page().isVisible() && pageATaTaille(page()));
         QVERIFY(programme.menuUn().isVisible());
         QVERIFY(boite.isVisible());
         QCOMPARE(boite.text(), proposition);

@@ -598,10 +598,14 @@ private slots:
 
     void dansLeCadre() {
         // Started as the program starts: the hub maximised in the frame. The
-        // page fills the frame too, and the hub comes back maximised after it.
-        Essai e;
+        // page stands at its own size, centred in a frame wider than it, and
+        // is captured at that size; the hub comes back maximised after it.
+        Essai e(QSize(1920, 1080));
         e.images(1);
-        e.programme.menuUn().MDIForm_Load();
+        MenuUn& cadre = e.programme.menuUn();
+        cadre.MDIForm_Load();
+        cadre.setWindowState(Qt::WindowNoState);
+        cadre.resize(2200, 1300);
         auto* hub = qobject_cast<QMdiSubWindow*>(e.hub().parentWidget());
         QVERIFY(hub && hub->isMaximized());
         AficheCalend& p = e.page();
@@ -610,8 +614,12 @@ private slots:
         e.hub().Text4.setText(u"2026"_qs);
         p.TravailCinq();
         QVERIFY(p.isVisible());
-        QVERIFY(qobject_cast<QMdiSubWindow*>(p.parentWidget())->isMaximized());
-        QCOMPARE(p.parentWidget()->geometry(), QRect(QPoint(0, 0), p.size()));
+        auto* sous = qobject_cast<QMdiSubWindow*>(p.parentWidget());
+        QVERIFY(sous && !sous->isMaximized());
+        QCOMPARE(p.size(), QSize(1400, 1038)); // 21000 x 15570 twips
+        QCOMPARE(sous->size(), p.size());
+        QVERIFY(sous->x() > 0);
+        QCOMPARE(p.Image1.size(), p.size());
         QCOMPARE(p.capture().size(), p.size());
         entree(p.Text1);
         QVERIFY(!p.isVisible());
