@@ -3,12 +3,11 @@
 // The program object: owns the windows (each loaded on first use) and the few
 // program-wide values. Windows reach each other through it.
 
-#include <QDate>
 #include "calendrier/data/fichierstravail.h"
 #include "calendrier/shell/formzoomed.h"
 
+#include <QDate>
 #include <QString>
-
 #include <functional>
 #include <memory>
 

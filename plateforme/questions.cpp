@@ -16,7 +16,9 @@ QStringList& journal() {
     static QStringList questions;
     return questions;
 }
-bool sansEcran() { return QGuiApplication::platformName() == u"offscreen"_qs; }
+bool sansEcran() {
+    return QGuiApplication::platformName() == u"offscreen"_qs;
+}
 } // namespace
 
 Reponse demanderOuiNon(QWidget* parent, const QString& titre, const QString& texte) {
@@ -43,8 +45,12 @@ void informer(QWidget* parent, const QString& titre, const QString& texte) {
     QMessageBox::information(parent, titre, texte);
 }
 
-void repondreDAvance(Reponse reponse) { reponsesPreparees().enqueue(reponse); }
-QStringList questionsPosees() { return journal(); }
+void repondreDAvance(Reponse reponse) {
+    reponsesPreparees().enqueue(reponse);
+}
+QStringList questionsPosees() {
+    return journal();
+}
 void oublierQuestions() {
     journal().clear();
     reponsesPreparees().clear();

@@ -1,7 +1,6 @@
 #include "calendrier/data/fichierstravail.h"
 
 #include "calendrier/rules/regles.h"
-
 #include "plateforme/fichiertexte.h"
 
 #include <QFile>

@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-
 #include <algorithm>
 
 MenuUn::MenuUn(Programme& programme) : programme_(programme), zone_(new QMdiArea(this)) {
