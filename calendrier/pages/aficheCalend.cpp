@@ -55,9 +55,8 @@ const QStringList kJours = {u"Lundi"_qs,    u"Mardi"_qs,  u"Mercredi"_qs, u"Jeud
                             u"Vendredi"_qs, u"Samedi"_qs, u"Dimanche"_qs};
 
 // The month the prompt offers after month n (n from 1 to 12).
-const QStringList kSuivants = {u"Fevrier "_qs, u"Mars "_qs,     u"Avril "_qs,    u"Mai "_qs,
-                               u"Juin "_qs,    u"Juillet "_qs,  u"Aout "_qs,     u"Septembre "_qs,
-                               u"Octobre "_qs, u"Novembre "_qs, u"Decembre "_qs, u"La Suite "_qs};
+// What the prompt names after December.
+const QString kLaSuite = u"La Suite "_qs;
 
 const QString kSaut = u"SAUT"_qs;
 const QString kAutreConsultation = u"Autre Consultation (O/N)"_qs;
@@ -530,7 +529,7 @@ void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voi
             Mois = QString::number(mois);
             chargerFond(images.value(mois), densite(sauve, true),
                         sauve == 6 && mois < 12 ? images.value(mois + 1) : QString());
-            suivant = kSuivants[mois - 1];
+            suivant = mois < 12 ? regles::nomMois(mois + 1) + u' ' : kLaSuite;
         }
         afficherMois(pages::composerMois(annee, mois, donnees), compteur_ < 13);
         f.ecrireProgression({compteur_, mois, annee, Voir2});
