@@ -1,6 +1,7 @@
 #include "plateforme/images.h"
 
 #include "plateforme/images_apercus.h"
+#include "plateforme/images_jpeg.h"
 #include "plateforme/images_wmf.h"
 
 #include <QFile>
@@ -61,6 +62,25 @@ QImage redresser(QImage image, QImageIOHandler::Transformations tour) {
     return image;
 }
 
+// The JPEG `chemin` (of size `photo`) read at the least eighth of its size
+// that covers `voulue`, when that is an eighth or a quarter and the fast
+// reader knows the file; null otherwise.
+QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue) {
+    for (int huitiemes : {1, 2}) {
+        if ((photo.width() * huitiemes + 7) / 8 < voulue.width() ||
+            (photo.height() * huitiemes + 7) / 8 < voulue.height())
+            continue;
+        QFile fichier(chemin);
+        if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > kLimiteOctets)
+            return {};
+        if (const uchar* octets = fichier.map(0, fichier.size()))
+            return jpeg::reduire(
+                QByteArrayView(reinterpret_cast<const char*>(octets), fichier.size()), huitiemes);
+        return jpeg::reduire(fichier.readAll(), huitiemes);
+    }
+    return {};
+}
+
 struct Source {
     QSize taille;
     // Drawn rather than stored as pixels (a Windows metafile): sharp at any size.
@@ -100,6 +120,9 @@ QImage chargerImage(const QString& chemin, QSize taille) {
         stockee.height() <= kApercuMax) {
         if (QImage apercu = apercus::charger(chemin, lecteur.size(), stockee); !apercu.isNull())
             return redresser(std::move(apercu), tour);
+        if (QImage reduite = jpegReduit(chemin, lecteur.size(), stockee); !reduite.isNull())
+            return redresser(
+                reduite.scaled(stockee, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), tour);
     }
     lecteur.setScaledSize(stockee);
     return lecteur.read();
