@@ -62,13 +62,21 @@ QImage redresser(QImage image, QImageIOHandler::Transformations tour) {
     return image;
 }
 
+// How a picture is wanted at a given size: exactly, or as a quick first view.
+enum class Finesse { Exacte, Apercu };
+
+// The share of the size shown a first view may lack on each side.
+constexpr double kApercuMin = 0.7;
+
 // The JPEG `chemin` (of size `photo`) read at the least eighth of its size
-// that covers `voulue`, when that is an eighth or a quarter and the fast
-// reader knows the file; null otherwise.
-QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue) {
+// that covers `voulue` (for a first view, at an eighth covering 70 % of it),
+// when that is an eighth or a quarter and the fast reader knows the file; null
+// otherwise.
+QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue, Finesse finesse) {
+    const double couverture = finesse == Finesse::Apercu ? kApercuMin : 1.0;
     for (int huitiemes : {1, 2}) {
-        if ((photo.width() * huitiemes + 7) / 8 < voulue.width() ||
-            (photo.height() * huitiemes + 7) / 8 < voulue.height())
+        if ((photo.width() * huitiemes + 7) / 8 < voulue.width() * couverture ||
+            (photo.height() * huitiemes + 7) / 8 < voulue.height() * couverture)
             continue;
         QFile fichier(chemin);
         if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > kLimiteOctets)
@@ -101,7 +109,9 @@ QSize tailleImage(const QString& chemin) {
     return examinerImage(chemin).taille;
 }
 
-QImage chargerImage(const QString& chemin, QSize taille) {
+namespace {
+
+QImage charger(const QString& chemin, QSize taille, Finesse finesse) {
     if (chemin.isEmpty())
         return {};
     if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
@@ -120,12 +130,26 @@ QImage chargerImage(const QString& chemin, QSize taille) {
         stockee.height() <= kApercuMax) {
         if (QImage apercu = apercus::charger(chemin, lecteur.size(), stockee); !apercu.isNull())
             return redresser(std::move(apercu), tour);
-        if (QImage reduite = jpegReduit(chemin, lecteur.size(), stockee); !reduite.isNull())
-            return redresser(
-                reduite.scaled(stockee, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), tour);
+        if (QImage reduite = jpegReduit(chemin, lecteur.size(), stockee, finesse);
+            !reduite.isNull()) {
+            // A first view coarser than the box is shown as it is.
+            if (reduite.width() >= stockee.width() && reduite.height() >= stockee.height())
+                reduite = reduite.scaled(stockee, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            return redresser(std::move(reduite), tour);
+        }
     }
     lecteur.setScaledSize(stockee);
     return lecteur.read();
+}
+
+} // namespace
+
+QImage chargerImage(const QString& chemin, QSize taille) {
+    return charger(chemin, taille, Finesse::Exacte);
+}
+
+QImage chargerApercu(const QString& chemin, QSize taille) {
+    return charger(chemin, taille, Finesse::Apercu);
 }
 
 QImage chargerImageAuMoins(const QString& chemin, QSize taille) {
@@ -148,7 +172,11 @@ QImage chargerImageAuMoins(const QString& chemin, QSize taille) {
     return lecteur.read();
 }
 
-BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent) {}
+BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent) {
+    affinage_.setSingleShot(true);
+    affinage_.setInterval(0);
+    connect(&affinage_, &QTimer::timeout, this, &BoiteImage::affiner);
+}
 
 bool BoiteImage::charger(const QString& chemin) {
     vider();
@@ -159,7 +187,16 @@ bool BoiteImage::charger(const QString& chemin) {
     tailleSource_ = source.taille;
     vectoriel_ = source.vectoriel;
     const QSize ecran = size() * devicePixelRatioF();
-    decoderPour(etire_ && !ecran.isEmpty() ? ecran : source.taille);
+    if (apercu_ && etire_ && !vectoriel_ && !ecran.isEmpty()) {
+        const QSize voulue = borner(ecran);
+        image_ = chargerApercu(chemin_, voulue);
+        if (image_.width() < voulue.width() || image_.height() < voulue.height()) {
+            tailleAffinee_ = voulue;
+            affinage_.start();
+        }
+    } else {
+        decoderPour(etire_ && !ecran.isEmpty() ? ecran : source.taille);
+    }
     if (image_.isNull()) {
         vider();
         return false;
@@ -174,6 +211,7 @@ void BoiteImage::setImage(const QImage& image) {
 }
 
 void BoiteImage::vider() {
+    affinage_.stop();
     chemin_.clear();
     tailleSource_ = {};
     vectoriel_ = false;
@@ -194,6 +232,13 @@ void BoiteImage::decoderPour(QSize taille) {
     image_ = chargerImage(chemin_, borner(taille));
 }
 
+void BoiteImage::affiner() {
+    if (QImage nette = chargerImage(chemin_, tailleAffinee_); !nette.isNull()) {
+        image_ = std::move(nette);
+        update();
+    }
+}
+
 QSize BoiteImage::tailleVoulue(const QPainter& p) const {
     if (!etire_)
         return tailleSource_;
@@ -210,7 +255,11 @@ void BoiteImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!chemin_.isEmpty()) {
         const QSize voulue = borner(tailleVoulue(p));
-        if (voulue.width() > image_.width() + 1 || voulue.height() > image_.height() + 1) {
+        // A first view stays until its sharp decode, due straight after.
+        const bool attendre = affinage_.isActive() && voulue == tailleAffinee_;
+        if (!attendre &&
+            (voulue.width() > image_.width() + 1 || voulue.height() > image_.height() + 1)) {
+            affinage_.stop();
             const QImage avant = image_;
             decoderPour(voulue);
             if (image_.isNull()) // the file changed or vanished: keep what we had

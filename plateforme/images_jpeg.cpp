@@ -11,6 +11,7 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -447,13 +448,10 @@ struct Part {
     bool echec = false;
 };
 
-enum class Suite { Bloc, FinDeBloc, Faute };
-
 // Reads a block's AC coefficients, adding each, weighted, to the block's
-// reduced samples.
-[[gnu::always_inline]] inline Suite lireCoefficients(Lecteur& l, const Bloc& b, int& k,
-                                                     Quatre& somme) {
-    while (k < 64) {
+// reduced samples; false when the bits are no such coefficients.
+[[gnu::always_inline]] inline bool lireCoefficients(Lecteur& l, const Bloc& b, Quatre& somme) {
+    for (int k = 1; k < 64;) {
         if (l.bits() < 32)
             l.remplir();
         // The common case without a branch on how many coefficients there are:
@@ -473,23 +471,23 @@ enum class Suite { Bloc, FinDeBloc, Faute };
         }
         const int rs = b.ac->symbole(l);
         if (rs < 0)
-            return Suite::Faute;
+            return false;
         const int r = rs >> 4;
         const int s = rs & 15;
         if (s == 0 && r != 15)
-            return Suite::FinDeBloc;
+            return true;
         k += r;
         if (s > 10 || k > 63)
-            return Suite::Faute;
+            return false;
         somme += float(s ? l.valeur(s) : 0) * (*b.poids)[k];
         ++k;
     }
-    return Suite::FinDeBloc;
+    return true;
 }
 
-// Passes over a block's AC coefficients from `k` on.
-[[gnu::always_inline]] inline bool sauterCoefficients(Lecteur& l, const TableHuffman& ac, int k) {
-    while (k < 64) {
+// Passes over a block's AC coefficients; false as for reading them.
+[[gnu::always_inline]] inline bool sauterCoefficients(Lecteur& l, const TableHuffman& ac) {
+    for (int k = 1; k < 64;) {
         if (l.bits() < 32)
             l.remplir();
         const uint16_t e = ac.saut(l);
@@ -532,20 +530,17 @@ enum class Suite { Bloc, FinDeBloc, Faute };
         if (categorie < 0 || categorie > 11)
             return false;
         sortie[0] = int16_t(categorie ? l.valeur(categorie) : 0);
-        int k = 1;
-        Suite suite = Suite::Bloc;
         if (b.poids) {
             Quatre somme{};
-            suite = lireCoefficients(l, b, k, somme);
-            if (suite == Suite::Faute)
+            if (!lireCoefficients(l, b, somme))
                 return false;
             // Rounded to the nearest (truncation of a positive value is its floor).
             for (int o = 0; o < 4; ++o)
                 sortie[1 + o] =
                     int16_t(int(std::clamp(somme[o], -30000.f, 30000.f) + 32768.5f) - 32768);
-        }
-        if (suite == Suite::Bloc && !sauterCoefficients(l, *b.ac, k))
+        } else if (!sauterCoefficients(l, *b.ac)) {
             return false;
+        }
         sortie += plan.pas;
     }
     lecteur = l;
@@ -603,12 +598,20 @@ double poidsMoitie(int f, int moitie) {
 }
 
 // Runs `travail(t)` for every t below `nombre`, each on its own thread (the
-// first on this one).
+// first on this one; any the system cannot start, here afterwards).
 template <class Travail> void enParallele(int nombre, const Travail& travail) {
     std::vector<std::jthread> autres;
-    for (int t = 1; t < nombre; ++t)
-        autres.emplace_back([&travail, t] { travail(t); });
+    std::vector<int> restes;
+    for (int t = 1; t < nombre; ++t) {
+        try {
+            autres.emplace_back([&travail, t] { travail(t); });
+        } catch (const std::system_error&) {
+            restes.push_back(t);
+        }
+    }
     travail(0);
+    for (int t : restes)
+        travail(t);
 }
 
 // The decoded data of every MCU in the photo's order, each share's taken from
@@ -688,11 +691,12 @@ QImage peindre(const Entete& e, const Plan& plan, const std::vector<int16_t*>& m
     const int vMax = std::ranges::max(e.composantes, {}, &Composante::v).v;
 
     // The DCs are differences from the block before in the same component.
-    std::array<int, 3> predit{};
+    // (On 16 bits, as the DCs themselves: damaged data may not overflow.)
+    std::array<int16_t, 3> predit{};
     for (int16_t* mcu : mcus)
         for (const Bloc& b : plan.blocs) {
-            predit[b.composante] += *mcu;
-            *mcu = int16_t(predit[b.composante]);
+            predit[b.composante] = int16_t(predit[b.composante] + *mcu);
+            *mcu = predit[b.composante];
             mcu += plan.pas;
         }
 
@@ -770,6 +774,9 @@ QImage reduire(QByteArrayView fichier, int huitiemes, int partage) {
     if (!lu || lu->intervalle != 0)
         return {};
     Entete& e = *lu;
+    // Beyond 64 megapixels the general decoder refuses the photo: so does this.
+    if (qint64(e.largeur) * e.hauteur > qint64(64) * 1024 * 1024)
+        return {};
     // Only YCbCr: no Adobe RGB, no components named R, G, B.
     if (e.composantes.size() == 3 &&
         (e.adobe == 0 || (e.adobe < 0 && e.composantes[0].id == 'R' && e.composantes[1].id == 'G' &&

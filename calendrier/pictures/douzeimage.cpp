@@ -31,8 +31,10 @@ bool moisValide(int m) {
 } // namespace
 
 DouzeImage::DouzeImage(Programme& programme) : FenetreImages(programme) {
-    for (plateforme::BoiteImage& boite : images_)
+    for (plateforme::BoiteImage& boite : images_) {
+        boite.setApercu(true);
         boite.installEventFilter(this);
+    }
 }
 
 int DouzeImage::compteur() const {

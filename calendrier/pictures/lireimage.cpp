@@ -45,7 +45,9 @@ void enregistrerSeule(QPushButton& bouton, const QString& image,
 
 // --- LireImage ---------------------------------------------------------------
 
-LireImage::LireImage(Programme& programme) : FenetreImages(programme) {}
+LireImage::LireImage(Programme& programme) : FenetreImages(programme) {
+    Image1.setApercu(true);
+}
 
 void LireImage::Form_Load() {
     QList<Dessin> dessin = dessinCommun(150, 788, 2475, 7935, 90, 2295, 4641, 5010, 2835);
@@ -112,7 +114,9 @@ void LireImage::Command1_Click() {
 
 // --- Entete -------------------------------------------------------------------
 
-Entete::Entete(Programme& programme) : FenetreImages(programme) {}
+Entete::Entete(Programme& programme) : FenetreImages(programme) {
+    Image1.setApercu(true);
+}
 
 void Entete::Form_Load() {
     QList<Dessin> dessin = dessinCommun(150, 788, 2475, 7935, 90, 2295, 4641, 5010, 2835);

@@ -251,6 +251,39 @@ private slots:
         QVERIFY(proche(rendu.pixelColor(300, 225), QColor(240, 240, 240)));
     }
 
+    // A preview box shows a large photo at once from the eighth of it nearest
+    // below the box, then sharp as soon as events run; a print never waits.
+    void boiteApercuPuisNette_data() {
+        QTest::addColumn<QSize>("boite");
+        QTest::addColumn<QSize>("premiere");
+        QTest::newRow("un huitième couvre 78 %") << QSize(900, 640) << QSize(750, 500);
+        QTest::newRow("un huitième couvre tout") << QSize(400, 300) << QSize(400, 300);
+        QTest::newRow("un huitième trop petit") << QSize(1000, 1000) << QSize(1000, 1000);
+    }
+    void boiteApercuPuisNette() {
+        QFETCH(QSize, boite);
+        QFETCH(QSize, premiere);
+        BoiteImage apercu;
+        apercu.setApercu(true);
+        apercu.resize(boite);
+        QVERIFY(apercu.charger(grandePhoto_));
+        QCOMPARE(apercu.tailleDecodee(), premiere);
+        // Drawn on screen, the first view stays as it is until its turn comes.
+        const QImage vue = rendre(apercu, 1);
+        QCOMPARE(apercu.tailleDecodee(), premiere);
+        QVERIFY(proche(vue.pixelColor(boite.width() / 4, boite.height() / 4), QColor(220, 30, 30)));
+        QVERIFY(proche(vue.pixelColor(3 * boite.width() / 4, 3 * boite.height() / 4),
+                       QColor(240, 240, 240)));
+        QTRY_COMPARE(apercu.tailleDecodee(), boite);
+
+        // Rendered at twice its size while a first view waits: sharp at once.
+        QVERIFY(apercu.charger(grandePhoto_));
+        rendre(apercu, 2);
+        QCOMPARE(apercu.tailleDecodee(), (boite * 2).boundedTo(QSize(6000, 4000)));
+        QTest::qWait(20);
+        QCOMPARE(apercu.tailleDecodee(), (boite * 2).boundedTo(QSize(6000, 4000)));
+    }
+
     void boiteRendueADoubleResolution() {
         const QString nom = chemin(u"rayures.png"_qs);
         QVERIFY(rayures(QSize(1600, 600)).save(nom));

@@ -195,6 +195,10 @@ private slots:
         QTest::newRow("en-tête seul") << jpeg.left(debutDonnees(jpeg) - 4);
         QTest::newRow("segment trop long") << jpeg.left(40);
         QTest::newRow("aucune donnée") << jpeg.left(debutDonnees(jpeg));
+        QByteArray immense = jpeg;
+        const qsizetype sof = immense.indexOf("\xFF\xC0");
+        immense.replace(sof + 5, 4, QByteArray("\xFF\xFF\xFF\xFF", 4));
+        QTest::newRow("plus de 64 mégapixels") << immense;
     }
     void pasUnJpeg() {
         QFETCH(QByteArray, octets);
