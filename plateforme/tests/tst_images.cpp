@@ -254,34 +254,49 @@ private slots:
     // A preview box shows a large photo at once from the eighth of it nearest
     // below the box, then sharp as soon as events run; a print never waits.
     void boiteApercuPuisNette_data() {
+        QTest::addColumn<bool>("debout");
         QTest::addColumn<QSize>("boite");
         QTest::addColumn<QSize>("premiere");
-        QTest::newRow("un huitième couvre 78 %") << QSize(900, 640) << QSize(750, 500);
-        QTest::newRow("un huitième couvre tout") << QSize(400, 300) << QSize(400, 300);
-        QTest::newRow("un huitième trop petit") << QSize(1000, 1000) << QSize(1000, 1000);
+        QTest::newRow("un huitième couvre 78 %") << false << QSize(900, 640) << QSize(750, 500);
+        QTest::newRow("un huitième couvre tout") << false << QSize(400, 300) << QSize(400, 300);
+        QTest::newRow("un huitième trop petit") << false << QSize(1000, 1000) << QSize(1000, 1000);
+        // Stored lying down (2400 x 1600), stood up by its EXIF tag.
+        QTest::newRow("photo debout") << true << QSize(250, 360) << QSize(200, 300);
     }
     void boiteApercuPuisNette() {
+        QFETCH(bool, debout);
         QFETCH(QSize, boite);
         QFETCH(QSize, premiere);
+        QString photo = grandePhoto_;
+        QSize source(6000, 4000);
+        if (debout) {
+            photo = chemin(u"debout-grande.jpg"_qs);
+            source = QSize(1600, 2400);
+            QImageWriter ecrivain(photo, "jpeg");
+            ecrivain.setTransformation(QImageIOHandler::TransformationRotate90);
+            QVERIFY(ecrivain.write(quadrants(source.transposed())));
+        }
         BoiteImage apercu;
         apercu.setApercu(true);
         apercu.resize(boite);
-        QVERIFY(apercu.charger(grandePhoto_));
+        QVERIFY(apercu.charger(photo));
         QCOMPARE(apercu.tailleDecodee(), premiere);
         // Drawn on screen, the first view stays as it is until its turn comes.
         const QImage vue = rendre(apercu, 1);
         QCOMPARE(apercu.tailleDecodee(), premiere);
-        QVERIFY(proche(vue.pixelColor(boite.width() / 4, boite.height() / 4), QColor(220, 30, 30)));
-        QVERIFY(proche(vue.pixelColor(3 * boite.width() / 4, 3 * boite.height() / 4),
+        // Turned a quarter clockwise, the red top-left comes to the top right.
+        QVERIFY(proche(vue.pixelColor((debout ? 3 : 1) * boite.width() / 4, boite.height() / 4),
+                       QColor(220, 30, 30)));
+        QVERIFY(proche(vue.pixelColor((debout ? 1 : 3) * boite.width() / 4, 3 * boite.height() / 4),
                        QColor(240, 240, 240)));
         QTRY_COMPARE(apercu.tailleDecodee(), boite);
 
         // Rendered at twice its size while a first view waits: sharp at once.
-        QVERIFY(apercu.charger(grandePhoto_));
+        QVERIFY(apercu.charger(photo));
         rendre(apercu, 2);
-        QCOMPARE(apercu.tailleDecodee(), (boite * 2).boundedTo(QSize(6000, 4000)));
+        QCOMPARE(apercu.tailleDecodee(), (boite * 2).boundedTo(source));
         QTest::qWait(20);
-        QCOMPARE(apercu.tailleDecodee(), (boite * 2).boundedTo(QSize(6000, 4000)));
+        QCOMPARE(apercu.tailleDecodee(), (boite * 2).boundedTo(source));
     }
 
     void boiteRendueADoubleResolution() {
