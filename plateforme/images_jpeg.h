@@ -15,10 +15,10 @@ namespace plateforme::jpeg {
 // against the decoding that reaches it from before.
 //
 // Null when the file is not one this reads: only 8-bit baseline Huffman files
-// with one interleaved scan, grey or YCbCr, without restart markers are (what
-// cameras and image programs write); the general decoder reads the others, and
-// damaged files. Nothing either beyond 64 megapixels, which the general loader
-// refuses too.
+// with one interleaved scan, grey or YCbCr (the luma at full resolution, both
+// chromas alike), without restart markers are: what cameras and image programs
+// write. The general decoder reads the others, and damaged files. Nothing
+// either beyond 64 megapixels, which the general loader refuses too.
 //
 // `partage`: how many shares the data is cut into; 0 (the default) gives one per
 // core, each of at least 256 KB.
