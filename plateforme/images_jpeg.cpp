@@ -384,11 +384,11 @@ std::optional<Entete> lireEntete(QByteArrayView fichier) {
             if (e.composantes.size() == 1)
                 e.composantes[0].h = e.composantes[0].v = 1;
             e.donnees = s + n;
-            // The data runs to the first marker.
+            // The data runs to the first marker other than a restart.
             const Octet* p = e.donnees;
             const Octet* bout = d + taille;
             while ((p = static_cast<const Octet*>(std::memchr(p, 0xFF, bout - p))) &&
-                   p + 1 < bout && p[1] == 0x00)
+                   p + 1 < bout && (p[1] == 0x00 || (e.intervalle && p[1] >= 0xD0 && p[1] <= 0xD7)))
                 p += 2;
             e.finDonnees = p ? p : bout;
             return e;
@@ -692,13 +692,18 @@ QImage peindre(const Entete& e, const Plan& plan, const std::vector<int16_t*>& m
 
     // The DCs are differences from the block before in the same component.
     // (On 16 bits, as the DCs themselves: damaged data may not overflow.)
+    // Each restart interval starts again from zero.
     std::array<int16_t, 3> predit{};
-    for (int16_t* mcu : mcus)
+    for (size_t g = 0; g < mcus.size(); ++g) {
+        if (e.intervalle && g % size_t(e.intervalle) == 0)
+            predit = {};
+        int16_t* mcu = mcus[g];
         for (const Bloc& b : plan.blocs) {
             predit[b.composante] = int16_t(predit[b.composante] + *mcu);
             *mcu = predit[b.composante];
             mcu += plan.pas;
         }
+    }
 
     struct Echantillons {
         int largeur = 0;
@@ -765,13 +770,99 @@ QImage peindre(const Entete& e, const Plan& plan, const std::vector<int16_t*>& m
     return image;
 }
 
+// The MCUs of data without restart markers: `nombre` shares read at once,
+// each from a guessed start.
+std::optional<std::vector<int16_t*>> lireEnParts(const Entete& e, const Plan& plan, int nombre,
+                                                 std::vector<Part>& parts) {
+    const qsizetype longueur = e.finDonnees - e.donnees;
+    std::vector<const Octet*> debuts;
+    for (int t = 0; t < nombre; ++t) {
+        const Octet* debut = e.donnees + longueur * t / nombre;
+        // Never between a 0xFF and the 0x00 stuffed after it.
+        while (debut > e.donnees && debut < e.finDonnees && debut[-1] == 0xFF)
+            ++debut;
+        if (debuts.empty() || debut > debuts.back())
+            debuts.push_back(debut);
+    }
+    parts = std::vector<Part>(debuts.size());
+    const size_t parMcu = plan.blocs.size() * size_t(plan.pas);
+    for (size_t t = 0; t < parts.size(); ++t) {
+        Part& p = parts[t];
+        p.debut = debuts[t];
+        // Some room for the MCUs a share decodes before it finds its way.
+        p.capacite = plan.mcus() + 4096;
+        p.positions.reset(new uint64_t[p.capacite]);
+        p.blocs.reset(new int16_t[p.capacite * parMcu]);
+    }
+    enParallele(int(parts.size()), [&](int t) {
+        Part& p = parts[size_t(t)];
+        Part* suivante = size_t(t) + 1 < parts.size() ? &parts[size_t(t) + 1] : nullptr;
+        if (suivante) {
+            size_t bourrage = 0;
+            const Octet* fin = suivante->debut;
+            for (const Octet* q = p.debut;
+                 q < fin && (q = static_cast<const Octet*>(std::memchr(q, 0xFF, size_t(fin - q))));
+                 q += 2)
+                ++bourrage;
+            p.versSuivante = (uint64_t(fin - p.debut) - bourrage) * 8;
+        }
+        lirePart(plan, e.finDonnees, p, suivante, t == 0);
+    });
+    return enchainer(plan, parts);
+}
+
+// The MCUs of data with restart markers: each interval begins at a known MCU
+// and a known byte, so each of `nombre` cores reads a run of whole intervals.
+std::optional<std::vector<int16_t*>> lireParIntervalles(const Entete& e, const Plan& plan,
+                                                        int nombre,
+                                                        std::unique_ptr<int16_t[]>& tout) {
+    const size_t total = plan.mcus();
+    const size_t intervalle = size_t(e.intervalle);
+    const size_t attendus = (total + intervalle - 1) / intervalle;
+    // Where each interval begins: the data's start, then after each marker,
+    // numbered 0 to 7 in turn.
+    std::vector<const Octet*> debuts{e.donnees};
+    for (const Octet* p = e.donnees;
+         (p = static_cast<const Octet*>(std::memchr(p, 0xFF, size_t(e.finDonnees - p)))); p += 2) {
+        if (p[1] == 0x00)
+            continue;
+        if (p[1] != 0xD0 + (debuts.size() - 1) % 8)
+            return std::nullopt;
+        debuts.push_back(p + 2);
+    }
+    if (debuts.size() != attendus)
+        return std::nullopt;
+    const size_t parMcu = plan.blocs.size() * size_t(plan.pas);
+    tout.reset(new int16_t[total * parMcu]);
+    std::atomic<bool> echec = false;
+    nombre = int(std::min<size_t>(size_t(nombre), attendus));
+    enParallele(nombre, [&](int t) {
+        for (size_t i = attendus * size_t(t) / size_t(nombre);
+             i < attendus * size_t(t + 1) / size_t(nombre) && !echec; ++i) {
+            Lecteur l(debuts[i], i + 1 < attendus ? debuts[i + 1] - 2 : e.finDonnees);
+            l.remplir();
+            for (size_t g = i * intervalle; g < std::min(total, (i + 1) * intervalle); ++g)
+                if (l.epuise() || !decoderMcu(l, plan, tout.get() + g * parMcu)) {
+                    echec = true;
+                    break;
+                }
+        }
+    });
+    if (echec)
+        return std::nullopt;
+    std::vector<int16_t*> mcus(total);
+    for (size_t g = 0; g < total; ++g)
+        mcus[g] = tout.get() + g * parMcu;
+    return mcus;
+}
+
 } // namespace
 
 QImage reduire(QByteArrayView fichier, int huitiemes, int partage) {
     if (huitiemes != 1 && huitiemes != 2)
         return {};
     std::optional<Entete> lu = lireEntete(fichier);
-    if (!lu || lu->intervalle != 0)
+    if (!lu)
         return {};
     Entete& e = *lu;
     // Beyond 64 megapixels the general decoder refuses the photo: so does this.
@@ -833,40 +924,11 @@ QImage reduire(QByteArrayView fichier, int huitiemes, int partage) {
     const int nombre =
         partage > 0 ? int(std::clamp<qsizetype>(partage, 1, std::max<qsizetype>(longueur, 1)))
                     : int(std::clamp<qsizetype>(longueur / (256 * 1024), 1, coeurs));
-    std::vector<const Octet*> debuts;
-    for (int t = 0; t < nombre; ++t) {
-        const Octet* debut = e.donnees + longueur * t / nombre;
-        // Never between a 0xFF and the 0x00 stuffed after it.
-        while (debut > e.donnees && debut < e.finDonnees && debut[-1] == 0xFF)
-            ++debut;
-        if (debuts.empty() || debut > debuts.back())
-            debuts.push_back(debut);
-    }
-    std::vector<Part> parts(debuts.size());
-    const size_t parMcu = plan.blocs.size() * size_t(plan.pas);
-    for (size_t t = 0; t < parts.size(); ++t) {
-        Part& p = parts[t];
-        p.debut = debuts[t];
-        // Some room for the MCUs a share decodes before it finds its way.
-        p.capacite = plan.mcus() + 4096;
-        p.positions.reset(new uint64_t[p.capacite]);
-        p.blocs.reset(new int16_t[p.capacite * parMcu]);
-    }
-    enParallele(int(parts.size()), [&](int t) {
-        Part& p = parts[size_t(t)];
-        Part* suivante = size_t(t) + 1 < parts.size() ? &parts[size_t(t) + 1] : nullptr;
-        if (suivante) {
-            size_t bourrage = 0;
-            const Octet* fin = suivante->debut;
-            for (const Octet* q = p.debut;
-                 q < fin && (q = static_cast<const Octet*>(std::memchr(q, 0xFF, size_t(fin - q))));
-                 q += 2)
-                ++bourrage;
-            p.versSuivante = (uint64_t(fin - p.debut) - bourrage) * 8;
-        }
-        lirePart(plan, e.finDonnees, p, suivante, t == 0);
-    });
-    const std::optional<std::vector<int16_t*>> mcus = enchainer(plan, parts);
+    std::vector<Part> parts;
+    std::unique_ptr<int16_t[]> tout;
+    const std::optional<std::vector<int16_t*>> mcus =
+        e.intervalle ? lireParIntervalles(e, plan, nombre, tout)
+                     : lireEnParts(e, plan, nombre, parts);
     if (!mcus)
         return {};
     return peindre(e, plan, *mcus, coeurs);

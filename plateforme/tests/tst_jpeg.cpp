@@ -135,6 +135,8 @@ private slots:
             {"4:4:0", ecrireJpeg(impaire, {1, 2}), true},
             {"4:1:1", ecrireJpeg(image, {4, 1}), true},
             {"gris, écrivain des tests", ecrireJpeg(grise, {1, 1, true}), true},
+            {"marqueurs de reprise", ecrireJpeg(impaire, {2, 2, false, 7}), true},
+            {"gris, une reprise par MCU", ecrireJpeg(grise, {1, 1, true, 1}), true},
             // Its blocks reach past its edges, where the means must differ.
             {"minuscule", ecrireJpeg(paysage(QSize(13, 9)), {2, 2}), false},
         };
@@ -173,7 +175,6 @@ private slots:
         QByteArray adobeRgb = parQt(image);
         adobeRgb.insert(2, segmentJpeg(0xEE, QByteArray("Adobe\x00\x64\x00\x00\x00\x00\x00", 12)));
         QTest::newRow("progressif") << parQt(image, true);
-        QTest::newRow("marqueurs de reprise") << ecrireJpeg(image, {2, 2, false, 5});
         QTest::newRow("RVB d'Adobe") << adobeRgb;
     }
     void laisseAuDecodeurGeneral() {
@@ -199,6 +200,12 @@ private slots:
         const qsizetype sof = immense.indexOf("\xFF\xC0");
         immense.replace(sof + 5, 4, QByteArray("\xFF\xFF\xFF\xFF", 4));
         QTest::newRow("plus de 64 mégapixels") << immense;
+        QByteArray desordre = ecrireJpeg(paysage(QSize(64, 48)), {2, 2, false, 2});
+        desordre[desordre.indexOf("\xFF\xD1") + 1] = char(0xD2);
+        QTest::newRow("reprises dans le désordre") << desordre;
+        QByteArray manquante = ecrireJpeg(paysage(QSize(64, 48)), {2, 2, false, 2});
+        manquante.remove(manquante.indexOf("\xFF\xD1"), 2);
+        QTest::newRow("une reprise manque") << manquante;
     }
     void pasUnJpeg() {
         QFETCH(QByteArray, octets);
@@ -208,8 +215,13 @@ private slots:
 
     // Damaged data, cut anywhere into shares: a picture of the right size or
     // nothing (the general decoder then shows what it can), never a fault.
+    void donneesAbimees_data() {
+        QTest::addColumn<QByteArray>("jpeg");
+        QTest::newRow("sans reprises") << parQt(paysage(QSize(400, 300)));
+        QTest::newRow("avec reprises") << ecrireJpeg(paysage(QSize(400, 300)), {2, 2, false, 3});
+    }
     void donneesAbimees() {
-        const QByteArray jpeg = parQt(paysage(QSize(400, 300)));
+        QFETCH(QByteArray, jpeg);
         const qsizetype debut = debutDonnees(jpeg);
         QRandomGenerator g(2024);
         int refusees = 0;
