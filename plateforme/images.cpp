@@ -229,14 +229,14 @@ QSize BoiteImage::borner(QSize taille) const {
 }
 
 void BoiteImage::decoderPour(QSize taille) {
-    image_ = chargerImage(chemin_, borner(taille));
+    // The file changed or vanished: keep what we had.
+    if (QImage image = chargerImage(chemin_, borner(taille)); !image.isNull())
+        image_ = std::move(image);
 }
 
 void BoiteImage::affiner() {
-    if (QImage nette = chargerImage(chemin_, tailleAffinee_); !nette.isNull()) {
-        image_ = std::move(nette);
-        update();
-    }
+    decoderPour(tailleAffinee_);
+    update();
 }
 
 QSize BoiteImage::tailleVoulue(const QPainter& p) const {
@@ -260,10 +260,7 @@ void BoiteImage::paintEvent(QPaintEvent*) {
         if (!attendre &&
             (voulue.width() > image_.width() + 1 || voulue.height() > image_.height() + 1)) {
             affinage_.stop();
-            const QImage avant = image_;
             decoderPour(voulue);
-            if (image_.isNull()) // the file changed or vanished: keep what we had
-                image_ = avant;
         }
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
