@@ -186,14 +186,12 @@ bool BoiteImage::charger(const QString& chemin) {
     chemin_ = chemin;
     tailleSource_ = source.taille;
     vectoriel_ = source.vectoriel;
-    const QSize ecran = size() * devicePixelRatioF();
+    const QSize ecran = tailleEcran();
     if (apercu_ && etire_ && !vectoriel_ && !ecran.isEmpty()) {
         const QSize voulue = borner(ecran);
         image_ = chargerApercu(chemin_, voulue);
-        if (image_.width() < voulue.width() || image_.height() < voulue.height()) {
-            tailleAffinee_ = voulue;
+        if (image_.width() < voulue.width() || image_.height() < voulue.height())
             affinage_.start();
-        }
     } else {
         decoderPour(etire_ && !ecran.isEmpty() ? ecran : source.taille);
     }
@@ -235,7 +233,7 @@ void BoiteImage::decoderPour(QSize taille) {
 }
 
 void BoiteImage::affiner() {
-    decoderPour(tailleAffinee_);
+    decoderPour(tailleEcran());
     update();
 }
 
@@ -256,7 +254,7 @@ void BoiteImage::paintEvent(QPaintEvent*) {
     if (!chemin_.isEmpty()) {
         const QSize voulue = borner(tailleVoulue(p));
         // A first view stays until its sharp decode, due straight after.
-        const bool attendre = affinage_.isActive() && voulue == tailleAffinee_;
+        const bool attendre = affinage_.isActive() && voulue == borner(tailleEcran());
         if (!attendre &&
             (voulue.width() > image_.width() + 1 || voulue.height() > image_.height() + 1)) {
             affinage_.stop();

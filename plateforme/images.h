@@ -85,6 +85,8 @@ protected:
 private:
     // The size, in device pixels, at which the picture is painted by `p`.
     QSize tailleVoulue(const QPainter& p) const;
+    // The box's size in device pixels.
+    QSize tailleEcran() const { return size() * devicePixelRatioF(); }
     // The decode worth making for `taille`: no more pixels than the source has.
     QSize borner(QSize taille) const;
     void decoderPour(QSize taille);
@@ -96,9 +98,8 @@ private:
     bool vectoriel_ = false;
     bool etire_ = true;
     bool apercu_ = false;
-    // Pending while a first view waits for its sharp decode at `tailleAffinee_`.
+    // Pending while a first view waits for its sharp decode at screen size.
     QTimer affinage_;
-    QSize tailleAffinee_;
 };
 
 } // namespace plateforme
