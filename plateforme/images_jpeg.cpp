@@ -37,6 +37,12 @@ constexpr int kBitsSaut = 12;
 // together in this many bits are read in one look.
 constexpr int kBitsCoefficient = 11;
 
+// A coefficient's `s` extra bits `v` as its value: those below half stand for
+// negative values.
+constexpr int etendre(int v, int s) {
+    return s == 0 ? 0 : v < (1 << (s - 1)) ? v - (1 << s) + 1 : v;
+}
+
 // The bits of the entropy-coded data, the 0x00 stuffed after every 0xFF
 // removed; past the data's end, zeros.
 class Lecteur {
@@ -99,7 +105,7 @@ public:
     [[gnu::always_inline]] int valeur(int s) {
         const int v = int(voir(s));
         sauter(s);
-        return v < (1 << (s - 1)) ? v - (1 << s) + 1 : v;
+        return etendre(v, s);
     }
 
 private:
@@ -238,7 +244,7 @@ private:
                     e |= 1 << 12;
                     break;
                 }
-                const int valeur = s == 0 ? 0 : bits < (1 << (s - 1)) ? bits - (1 << s) + 1 : bits;
+                const int valeur = etendre(bits, s);
                 e |= uint64_t(r + 1) << (16 + 5 * nombre) | uint64_t(uint16_t(int16_t(valeur)))
                                                                 << (32 + 16 * nombre);
             }
@@ -424,9 +430,11 @@ struct Plan {
     int mcusLargeur = 0;
     int mcusHauteur = 0;
     std::vector<Bloc> blocs;
-    // int16 kept per block: the DC difference, then the AC part of each sample.
-    int pas = 1;
     size_t mcus() const { return size_t(mcusLargeur) * size_t(mcusHauteur); }
+    // int16 kept per block: the DC difference, then (at a quarter) the AC part
+    // of each sample.
+    int pas() const { return huitiemes == 2 ? 5 : 1; }
+    size_t parMcu() const { return blocs.size() * size_t(pas()); }
 };
 
 // One core's share: it starts reading at its own place, not knowing which MCU
@@ -541,7 +549,7 @@ struct Part {
         } else if (!sauterCoefficients(l, *b.ac)) {
             return false;
         }
-        sortie += plan.pas;
+        sortie += plan.pas();
     }
     lecteur = l;
     return true;
@@ -552,7 +560,7 @@ struct Part {
 void lirePart(const Plan& plan, const Octet* fin, Part& part, Part* suivante, bool premiere) {
     Lecteur l(part.debut, fin);
     l.remplir();
-    const size_t parMcu = plan.blocs.size() * size_t(plan.pas);
+    const size_t parMcu = plan.parMcu();
     size_t j = 0;
     size_t k = 0;
     while (j < part.capacite && !l.epuise()) {
@@ -619,7 +627,7 @@ template <class Travail> void enParallele(int nombre, const Travail& travail) {
 // whole photo, or one was lost where it counts (the data is damaged).
 std::optional<std::vector<int16_t*>> enchainer(const Plan& plan, std::vector<Part>& parts) {
     const size_t total = plan.mcus();
-    const size_t parMcu = plan.blocs.size() * size_t(plan.pas);
+    const size_t parMcu = plan.parMcu();
     std::vector<int16_t*> mcus;
     mcus.reserve(total);
     size_t local = 0;
@@ -701,7 +709,7 @@ QImage peindre(const Entete& e, const Plan& plan, const std::vector<int16_t*>& m
         for (const Bloc& b : plan.blocs) {
             predit[b.composante] = int16_t(predit[b.composante] + *mcu);
             *mcu = predit[b.composante];
-            mcu += plan.pas;
+            mcu += plan.pas();
         }
     }
 
@@ -738,7 +746,7 @@ QImage peindre(const Entete& e, const Plan& plan, const std::vector<int16_t*>& m
         for (int my = debut; my < fin; ++my)
             for (int mx = 0; mx < plan.mcusLargeur; ++mx) {
                 const int16_t* b = mcus[size_t(my) * plan.mcusLargeur + mx];
-                for (size_t i = 0; i < plan.blocs.size(); ++i, b += plan.pas) {
+                for (size_t i = 0; i < plan.blocs.size(); ++i, b += plan.pas()) {
                     const int c = plan.blocs[i].composante;
                     const Composante& comp = e.composantes[c];
                     // The inverse DCT of the DC alone: an eighth of it, rounded.
@@ -785,7 +793,7 @@ std::optional<std::vector<int16_t*>> lireEnParts(const Entete& e, const Plan& pl
             debuts.push_back(debut);
     }
     parts = std::vector<Part>(debuts.size());
-    const size_t parMcu = plan.blocs.size() * size_t(plan.pas);
+    const size_t parMcu = plan.parMcu();
     for (size_t t = 0; t < parts.size(); ++t) {
         Part& p = parts[t];
         p.debut = debuts[t];
@@ -832,7 +840,7 @@ std::optional<std::vector<int16_t*>> lireParIntervalles(const Entete& e, const P
     }
     if (debuts.size() != attendus)
         return std::nullopt;
-    const size_t parMcu = plan.blocs.size() * size_t(plan.pas);
+    const size_t parMcu = plan.parMcu();
     tout.reset(new int16_t[total * parMcu]);
     std::atomic<bool> echec = false;
     nombre = int(std::min<size_t>(size_t(nombre), attendus));
@@ -903,7 +911,6 @@ QImage reduire(QByteArrayView fichier, int huitiemes, int partage) {
 
     Plan plan;
     plan.huitiemes = huitiemes;
-    plan.pas = huitiemes == 2 ? 5 : 1;
     plan.mcusLargeur = (e.largeur + 8 * hMax - 1) / (8 * hMax);
     plan.mcusHauteur = (e.hauteur + 8 * vMax - 1) / (8 * vMax);
     for (size_t c = 0; c < e.composantes.size(); ++c) {
