@@ -4,7 +4,8 @@
 // offer (any sampling of the luma, restart intervals). Its Huffman tables are
 // the usual ones, taken from a file Qt writes.
 
-#include <QBuffer>
+#include "plateforme/tests/photoappareil.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -61,10 +62,7 @@ struct Table {
 
 // The DHT tables of a file Qt writes: the usual ones.
 inline std::array<Table, 4> tablesUsuelles() {
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    QImage(16, 16, QImage::Format_RGB32).save(&tampon, "JPEG", 90);
+    const QByteArray octets = enJpeg(QImage(16, 16, QImage::Format_RGB32), 90);
     std::array<Table, 4> tables; // DC luma, AC luma, DC chroma, AC chroma
     const auto* d = reinterpret_cast<const quint8*>(octets.constData());
     for (qsizetype i = 2; i + 4 <= octets.size();) {
@@ -122,15 +120,6 @@ private:
     int octet_ = 0;
     int n_ = 0;
 };
-
-inline QByteArray segment(int marqueur, const QByteArray& corps) {
-    QByteArray s;
-    s += char(0xFF);
-    s += char(marqueur);
-    s += char((corps.size() + 2) >> 8);
-    s += char((corps.size() + 2) & 0xFF);
-    return s + corps;
-}
 
 } // namespace ecrivainjpeg
 
@@ -248,7 +237,7 @@ inline QByteArray ecrireJpeg(const QImage& source, const OptionsJpeg& o) {
         QByteArray corps(1, char(t));
         for (int k = 0; k < 64; ++k)
             corps += char(q[size_t(t)][size_t(kZigzag[size_t(k)])]);
-        fichier += segment(0xDB, corps);
+        fichier += segmentJpeg(0xDB, corps);
     }
     QByteArray sof;
     sof += char(8);
@@ -262,20 +251,20 @@ inline QByteArray ecrireJpeg(const QImage& source, const OptionsJpeg& o) {
         sof += char(c ? 0x11 : (h << 4 | v));
         sof += char(c ? 1 : 0);
     }
-    fichier += segment(0xC0, sof);
+    fichier += segmentJpeg(0xC0, sof);
     for (int t = 0; t < (o.gris ? 2 : 4); ++t) {
         QByteArray corps(1, char((t % 2) << 4 | t / 2));
         for (quint8 n : tables[size_t(t)].nombres)
             corps += char(n);
         for (quint8 s : tables[size_t(t)].symboles)
             corps += char(s);
-        fichier += segment(0xC4, corps);
+        fichier += segmentJpeg(0xC4, corps);
     }
     if (o.intervalle) {
         QByteArray dri;
         dri += char(o.intervalle >> 8);
         dri += char(o.intervalle & 0xFF);
-        fichier += segment(0xDD, dri);
+        fichier += segmentJpeg(0xDD, dri);
     }
     QByteArray sos(1, char(nombre));
     for (int c = 0; c < nombre; ++c) {
@@ -283,7 +272,7 @@ inline QByteArray ecrireJpeg(const QImage& source, const OptionsJpeg& o) {
         sos += char(c ? 0x11 : 0x00);
     }
     sos += QByteArray("\x00\x3F\x00", 3);
-    fichier += segment(0xDA, sos);
+    fichier += segmentJpeg(0xDA, sos);
     fichier += bits.donnees;
     fichier += QByteArray("\xFF\xD9", 2);
     return fichier;
