@@ -74,19 +74,18 @@ constexpr double kApercuMin = 0.7;
 // otherwise.
 QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue, Finesse finesse) {
     const double couverture = finesse == Finesse::Apercu ? kApercuMin : 1.0;
-    for (int huitiemes : {1, 2}) {
-        if ((photo.width() * huitiemes + 7) / 8 < voulue.width() * couverture ||
-            (photo.height() * huitiemes + 7) / 8 < voulue.height() * couverture)
-            continue;
-        QFile fichier(chemin);
-        if (!fichier.open(QIODevice::ReadOnly) || fichier.size() > kLimiteOctets)
-            return {};
-        if (const uchar* octets = fichier.map(0, fichier.size()))
-            return jpeg::reduire(
-                QByteArrayView(reinterpret_cast<const char*>(octets), fichier.size()), huitiemes);
-        return jpeg::reduire(fichier.readAll(), huitiemes);
-    }
-    return {};
+    const auto couvre = [&](int huitiemes) {
+        return (photo.width() * huitiemes + 7) / 8 >= voulue.width() * couverture &&
+               (photo.height() * huitiemes + 7) / 8 >= voulue.height() * couverture;
+    };
+    const int huitiemes = couvre(1) ? 1 : couvre(2) ? 2 : 0;
+    QFile fichier(chemin);
+    if (!huitiemes || !fichier.open(QIODevice::ReadOnly) || fichier.size() > kLimiteOctets)
+        return {};
+    if (const uchar* octets = fichier.map(0, fichier.size()))
+        return jpeg::reduire(QByteArrayView(reinterpret_cast<const char*>(octets), fichier.size()),
+                             huitiemes);
+    return jpeg::reduire(fichier.readAll(), huitiemes);
 }
 
 struct Source {
