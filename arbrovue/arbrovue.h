@@ -4,7 +4,7 @@
 // a special folder (Root) and lets the user pick one (Chemin, Click).
 
 #include "arbrovue/espace.h"
-#include "plateforme/composant.h"
+#include "plateforme/fenetres/composant.h"
 
 #include <QWidget>
 

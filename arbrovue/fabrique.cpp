@@ -1,7 +1,7 @@
 // The library's entry point: hosts create the control by its identity.
 
 #include "arbrovue/arbrovue.h"
-#include "plateforme/composant.h"
+#include "plateforme/fenetres/composant.h"
 
 #include <QObject>
 

@@ -5,8 +5,8 @@
 // thumbnail and a Multi-Picture Format preview that a small box may use).
 // The large box shows a first view at once, then a sharp one: both timed.
 
-#include "plateforme/disposition.h"
-#include "plateforme/images.h"
+#include "plateforme/fenetres/boiteimage.h"
+#include "plateforme/fenetres/disposition.h"
 #include "plateforme/tests/photoappareil.h"
 
 #include <QApplication>

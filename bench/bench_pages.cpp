@@ -2,14 +2,14 @@
 // printed to PDF with thirteen 24-megapixel photographs, against the floor of
 // decoding those photographs once at full size.
 
-#include "calendrier/data/calend.h"
-#include "calendrier/data/fichierstravail.h"
-#include "calendrier/pages/aficheCalend.h"
+#include "calendrier/accueil/calend.h"
+#include "calendrier/affichage/aficheCalend.h"
+#include "calendrier/fichiers/fichierstravail.h"
 #include "calendrier/pages/composition.h"
 #include "calendrier/programme.h"
-#include "calendrier/rules/regles.h"
-#include "plateforme/fichiertexte.h"
-#include "plateforme/imprimante.h"
+#include "calendrier/regles/regles.h"
+#include "plateforme/fenetres/imprimante.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QApplication>
 #include <QDir>
@@ -102,9 +102,6 @@ public:
         plateforme::reecrire(u"Enfant"_qs, enfants);
         QDir().mkdir(calendrier::kSaveCalend);
         regles::CalculPaque(2026);
-        // Every document goes to a PDF here, whatever printers the machine has.
-        plateforme::remplacerImprimante(
-            [](const QString& pdf) { return plateforme::imprimantePdf(pdf); });
     }
 
     const QStringList& photos() const { return photos_; }
@@ -148,10 +145,9 @@ void BM_PageMoisAffichee(benchmark::State& state) {
     atelier();
     plateforme::reecrire(u"Fichier.ser"_qs, {atelier().photos().at(3)});
     Programme& p = programme();
-    p.calend().Text3.setText(u"03"_qs);
-    p.calend().Text4.setText(u"2026"_qs);
     for (auto _ : state) {
-        p.aficheCalend().TravailCinq();
+        p.aficheCalend().TravailCinq(
+            {.sortie = calendrier::Sortie::EcranMois, .mois = 3, .annee = 2026});
         benchmark::DoNotOptimize(p.aficheCalend().Label10[10].text());
     }
 }
@@ -188,7 +184,6 @@ BENCHMARK(BM_PlancherDecodageComplet)->Unit(benchmark::kMillisecond)->Iterations
 void BM_AnneeImprimee(benchmark::State& state) {
     atelier();
     Programme& p = programme();
-    p.calend().Text5.setText(u"2026"_qs);
     QElapsedTimer chrono;
     qint64 total = 0;
     double cpu = 0;
@@ -200,7 +195,7 @@ void BM_AnneeImprimee(benchmark::State& state) {
         state.ResumeTiming();
         chrono.start();
         const double cpuAvant = cpuMs();
-        p.aficheCalend().TravailSix();
+        p.aficheCalend().TravailSix({.sortie = calendrier::Sortie::ImprimanteAnnee, .annee = 2026});
         total += chrono.nsecsElapsed();
         cpu += cpuMs() - cpuAvant;
         if (!QFile::exists(u"Calendrier2026.pdf"_qs))
@@ -224,11 +219,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Programme programme;
+    calendrier::Services services = calendrier::servicesDuSysteme();
+    services.aujourdhui = [] { return QDate(2026, 3, 18); };
+    services.fin = [] {};
+    // Every document goes to a PDF here, whatever printers the machine has.
+    services.imprimante = [](const QString& pdf) { return plateforme::imprimantePdf(pdf); };
+    Programme programme(services);
     // The screen most of these pages are made on: 1024 x 768.
     programme.zoom().setEcran([] { return QSize(1024, 768); });
-    programme.setFin([] {});
-    programme.setHorloge([] { return QDate(2026, 3, 18); });
     leProgramme = &programme;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

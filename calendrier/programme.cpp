@@ -1,86 +1,95 @@
 #include "calendrier/programme.h"
 
-#include "calendrier/data/calend.h"
-#include "calendrier/pages/aficheCalend.h"
-#include "calendrier/pictures/douzeimage.h"
-#include "calendrier/pictures/lireimage.h"
-#include "calendrier/shell/copyright.h"
-#include "calendrier/shell/fond.h"
-#include "calendrier/shell/menuun.h"
+#include "calendrier/accueil/calend.h"
+#include "calendrier/affichage/aficheCalend.h"
+#include "calendrier/coquille/copyright.h"
+#include "calendrier/coquille/fond.h"
+#include "calendrier/coquille/menuun.h"
+#include "calendrier/images/douzeimage.h"
+#include "calendrier/images/lireimage.h"
 
-#include <QCoreApplication>
+using calendrier::Fenetre;
 
-Programme::Programme() = default;
+Programme::Programme(calendrier::Services services) : services_(std::move(services)) {}
 
-// The frame owns the windows shown inside it: those go before the frame.
-Programme::~Programme() {
-    douzeImage_.reset();
-    entete_.reset();
-    lireImage_.reset();
-    copyright_.reset();
-    fond_.reset();
-    aficheCalend_.reset();
-    calend_.reset();
-    menuUn_.reset();
+// Members go in reverse order: the windows first, the frame last.
+Programme::~Programme() = default;
+
+namespace {
+template <class F> F& fait(std::unique_ptr<F>& fenetre, calendrier::Pilote& pilote) {
+    if (!fenetre)
+        fenetre = std::make_unique<F>(pilote);
+    return *fenetre;
 }
+} // namespace
 
 MenuUn& Programme::menuUn() {
-    if (!menuUn_)
-        menuUn_ = std::make_unique<MenuUn>(*this);
-    return *menuUn_;
+    return fait(menuUn_, *this);
+}
+Calend& Programme::calend() {
+    return fait(calend_, *this);
+}
+AficheCalend& Programme::aficheCalend() {
+    return fait(aficheCalend_, *this);
+}
+LireImage& Programme::lireImage() {
+    return fait(lireImage_, *this);
+}
+Entete& Programme::entete() {
+    return fait(entete_, *this);
+}
+DouzeImage& Programme::douzeImage() {
+    return fait(douzeImage_, *this);
+}
+Copyright& Programme::copyright() {
+    return fait(copyright_, *this);
+}
+Fond& Programme::fond() {
+    return fait(fond_, *this);
 }
 
-Calend& Programme::calend() {
-    if (!calend_)
-        calend_ = std::make_unique<Calend>(*this);
-    return *calend_;
+void Programme::demarrer() {
+    Copyright& splash = copyright();
+    QObject::connect(&splash, &Copyright::fini, &splash, [this] {
+        menuUn().MDIForm_Load();
+        fond().decharger();
+    });
+    fond().Form_Load();
+    splash.Form_Load();
+}
+
+void Programme::montrer(Fenetre fenetre, const calendrier::Consultation& consultation) {
+    switch (fenetre) {
+    case Fenetre::Accueil: {
+        Calend& hub = calend();
+        menuUn().montrer(&hub);
+        if (!accueilCharge_) {
+            accueilCharge_ = true;
+            hub.Form_Load();
+        } else {
+            hub.Lire();
+        }
+        return;
+    }
+    case Fenetre::LireImage:
+        return lireImage().ouvrir(consultation);
+    case Fenetre::Entete:
+        return entete().ouvrir(consultation);
+    case Fenetre::DouzeImage:
+        return douzeImage().ouvrir(consultation);
+    case Fenetre::Page:
+        if (services_.composition)
+            return services_.composition(consultation);
+        return aficheCalend().composer(consultation);
+    }
+}
+
+QSize Programme::taillePage() {
+    return aficheCalend().size();
 }
 
 void Programme::terminer() {
     termine_ = true;
-    if (fin_) {
-        fin_();
-        return;
-    }
-    QCoreApplication::exit(0);
-}
-
-AficheCalend& Programme::aficheCalend() {
-    if (!aficheCalend_)
-        aficheCalend_ = std::make_unique<AficheCalend>(*this);
-    return *aficheCalend_;
-}
-
-LireImage& Programme::lireImage() {
-    if (!lireImage_)
-        lireImage_ = std::make_unique<LireImage>(*this);
-    return *lireImage_;
-}
-
-Entete& Programme::entete() {
-    if (!entete_)
-        entete_ = std::make_unique<Entete>(*this);
-    return *entete_;
-}
-
-DouzeImage& Programme::douzeImage() {
-    if (!douzeImage_)
-        douzeImage_ = std::make_unique<DouzeImage>(*this);
-    return *douzeImage_;
-}
-
-Copyright& Programme::copyright() {
-    if (!copyright_)
-        copyright_ = std::make_unique<Copyright>(*this);
-    return *copyright_;
-}
-
-Fond& Programme::fond() {
-    if (!fond_)
-        fond_ = std::make_unique<Fond>(*this);
-    return *fond_;
-}
-
-void Programme::demarrer() {
-    copyright().Form_Load();
+    if (services_.fin)
+        services_.fin();
 }

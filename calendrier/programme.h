@@ -1,14 +1,14 @@
 #pragma once
 
-// The program object: owns the windows (each loaded on first use) and the few
-// program-wide values. Windows reach each other through it.
+// The program object, the composition root: it is given the machine's
+// services, owns every window (each made on first use) and is the one way
+// between them: it shows one window at a time in the frame, brings the hub
+// back, and ends the program.
 
-#include "calendrier/data/fichierstravail.h"
-#include "calendrier/shell/formzoomed.h"
+#include "calendrier/coquille/formzoomed.h"
+#include "calendrier/coquille/pilote.h"
 
-#include <QDate>
 #include <QString>
-#include <functional>
 #include <memory>
 
 class AficheCalend;
@@ -20,64 +20,52 @@ class Copyright;
 class Fond;
 class MenuUn;
 
-class Programme {
+class Programme final : public calendrier::Pilote {
 public:
-    Programme();
+    explicit Programme(calendrier::Services services = calendrier::servicesDuSysteme());
     ~Programme();
     Programme(const Programme&) = delete;
     Programme& operator=(const Programme&) = delete;
+
+    // Opens the splash, the program's first window; the frame follows it.
+    void demarrer();
+
+    void montrer(calendrier::Fenetre fenetre,
+                 const calendrier::Consultation& consultation = {}) override;
+    void terminer() override;
+    MenuUn& cadre() override { return menuUn(); }
+    FormZoomed& zoom() override { return zoom_; }
+    const calendrier::Services& services() const override { return services_; }
+    QString dossierSauvegarde() const override { return dossierSauvegarde_; }
+    QSize taillePage() override;
+
+    void setDossierSauvegarde(const QString& nom) { dossierSauvegarde_ = nom; }
+    // Whether the program was ended.
+    bool termine() const { return termine_; }
 
     // The windows, each made on first use.
     MenuUn& menuUn();
     Calend& calend();
     AficheCalend& aficheCalend();
-    // The picture windows: one month's picture, the cover photo, the twelve months.
     LireImage& lireImage();
     Entete& entete();
     DouzeImage& douzeImage();
     Copyright& copyright();
     Fond& fond();
 
-    // Opens the splash, the program's first window.
-    void demarrer();
-
-    // The splash's tick counter, and its timer's interval (tests shorten it).
-    int compteurSplash() const { return compteurSplash_; }
-    void setCompteurSplash(int compteur) { compteurSplash_ = compteur; }
-    int intervalleSplash() const { return intervalleSplash_; }
-    void setIntervalleSplash(int millisecondes) { intervalleSplash_ = millisecondes; }
-
-    // The screen's zoom ratios and the layout recorded last, shared by all windows.
-    FormZoomed& zoom() { return zoom_; }
-
-    // The folder of the saved calendars, relative to the working folder.
-    QString dossierSauvegarde() const { return dossierSauvegarde_; }
-    void setDossierSauvegarde(const QString& nom) { dossierSauvegarde_ = nom; }
-
-    // Today, as the pages mark it; tests pin it.
-    QDate aujourdhui() const { return horloge_ ? horloge_() : QDate::currentDate(); }
-    void setHorloge(std::function<QDate()> horloge) { horloge_ = std::move(horloge); }
-
-    // Ends the program at once, without asking or saving. Tests replace the
-    // ending so that they see it instead of losing their own process.
-    void terminer();
-    void setFin(std::function<void()> fin) { fin_ = std::move(fin); }
-    bool termine() const { return termine_; }
-
 private:
+    calendrier::Services services_;
+    FormZoomed zoom_;
+    QString dossierSauvegarde_ = calendrier::kSaveCalend;
+    bool termine_ = false;
+    bool accueilCharge_ = false;
+    // The frame outlives the windows shown inside it: it is destroyed last.
     std::unique_ptr<MenuUn> menuUn_;
+    std::unique_ptr<Fond> fond_;
+    std::unique_ptr<Copyright> copyright_;
     std::unique_ptr<Calend> calend_;
     std::unique_ptr<AficheCalend> aficheCalend_;
     std::unique_ptr<LireImage> lireImage_;
     std::unique_ptr<Entete> entete_;
     std::unique_ptr<DouzeImage> douzeImage_;
-    std::unique_ptr<Copyright> copyright_;
-    std::unique_ptr<Fond> fond_;
-    int compteurSplash_ = 0;
-    int intervalleSplash_ = 100;
-    FormZoomed zoom_;
-    QString dossierSauvegarde_ = calendrier::kSaveCalend;
-    std::function<QDate()> horloge_;
-    std::function<void()> fin_;
-    bool termine_ = false;
 };

@@ -1,7 +1,7 @@
 // A small host for trying the folder tree by hand: it embeds the control by its
 // identity, as the picture windows do, and shows what the control reports.
 
-#include "plateforme/composant.h"
+#include "plateforme/fenetres/composant.h"
 
 #include <QApplication>
 #include <QComboBox>

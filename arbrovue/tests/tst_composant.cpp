@@ -2,7 +2,7 @@
 // loader, driven by properties and events, never linked.
 
 #include "hermetique.h"
-#include "plateforme/composant.h"
+#include "plateforme/fenetres/composant.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,8 +1,7 @@
 #include "calendrier/pages/composition.h"
 
-#include "calendrier/data/boitereponse.h"
-#include "calendrier/rules/regles.h"
-#include "plateforme/fichiertexte.h"
+#include "calendrier/regles/regles.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QFile>
 
@@ -24,16 +23,12 @@ int entier(long long v) {
 
 } // namespace
 
-long long valeurNumerique(QStringView texte) {
-    return calendrier::nombreEnTete(texte.toString());
-}
-
 QList<FeteDuJour> lireFetes(const QStringList& lignes) {
     QList<FeteDuJour> fetes;
     for (qsizetype i = 0; i + 1 < lignes.size(); i += 2) {
         const QString& date = lignes[i];
-        fetes.append({entier(valeurNumerique(QStringView(date).left(2))),
-                      entier(valeurNumerique(QStringView(date).right(2))), lignes[i + 1]});
+        fetes.append({entier(regles::nombreEnTete(QStringView(date).left(2))),
+                      entier(regles::nombreEnTete(QStringView(date).right(2))), lignes[i + 1]});
     }
     return fetes;
 }
@@ -42,9 +37,9 @@ QList<Anniversaire> lireAnniversaires(const QStringList& lignes) {
     QList<Anniversaire> anniversaires;
     for (qsizetype i = 0; i + 1 < lignes.size(); i += 2) {
         const QStringView date = lignes[i];
-        anniversaires.append({entier(valeurNumerique(date.left(2))),
-                              entier(valeurNumerique(date.mid(3, 2))),
-                              valeurNumerique(date.right(4)), lignes[i + 1]});
+        anniversaires.append({entier(regles::nombreEnTete(date.left(2))),
+                              entier(regles::nombreEnTete(date.mid(3, 2))),
+                              regles::nombreEnTete(date.right(4)), lignes[i + 1]});
     }
     return anniversaires;
 }
@@ -53,7 +48,8 @@ JoursMobiles lireJoursMobiles(const QStringList& lignes) {
     JoursMobiles jours{};
     for (qsizetype i = 0; i < qsizetype(jours.size()) && i < lignes.size(); ++i) {
         const QStringView date = lignes[i];
-        jours[i] = {entier(valeurNumerique(date.left(2))), entier(valeurNumerique(date.mid(3, 2)))};
+        jours[i] = {entier(regles::nombreEnTete(date.left(2))),
+                    entier(regles::nombreEnTete(date.mid(3, 2)))};
     }
     return jours;
 }
@@ -63,7 +59,7 @@ Prenoms::Prenoms(const QByteArray& contenu) {
         const QString nom = plateforme::depuisCp1252(contenu.mid(i, kTailleChamp));
         const QString jour = plateforme::depuisCp1252(contenu.mid(i + kTailleChamp, kTailleChamp));
         enregistrements_.append(
-            {nom.trimmed(), entier(valeurNumerique(jour)), jour.mid(2).trimmed().toLower()});
+            {nom.trimmed(), entier(regles::nombreEnTete(jour)), jour.mid(2).trimmed().toLower()});
     }
 }
 

@@ -19,11 +19,6 @@ inline constexpr int kCases = 37;  // six leading empty cells and 31 days at mos
 inline constexpr int kLignes = 12; // text lines under the grid
 inline constexpr int kJoursSemaine = 7;
 
-// The numeric value of a text as the working files are read: blanks skipped,
-// an optional sign, then the digits up to the first other character (0 when
-// there are none; held at the type's bound when too large).
-long long valeurNumerique(QStringView texte);
-
 struct FeteDuJour {
     int jour = 0;
     int mois = 0;

@@ -2,18 +2,19 @@
 // under its prompt, the picture windows' tree, list and button, then the page
 // window and the printer, and back to the main toolbar or out of the program.
 
-#include "calendrier/data/calend.h"
-#include "calendrier/data/fichierstravail.h"
-#include "calendrier/pages/aficheCalend.h"
-#include "calendrier/pictures/douzeimage.h"
-#include "calendrier/pictures/lireimage.h"
-#include "calendrier/pictures/tests/atelier.h"
+#include "calendrier/accueil/calend.h"
+#include "calendrier/affichage/aficheCalend.h"
+#include "calendrier/coquille/menuun.h"
+#include "calendrier/essais/bacasable.h"
+#include "calendrier/essais/clavier.h"
+#include "calendrier/essais/servicesessai.h"
+#include "calendrier/fichiers/fichierstravail.h"
+#include "calendrier/images/douzeimage.h"
+#include "calendrier/images/lireimage.h"
+#include "calendrier/images/tests/atelier.h"
 #include "calendrier/programme.h"
-#include "calendrier/shell/menuun.h"
-#include "calendrier/testsupport/bacasable.h"
-#include "calendrier/testsupport/clavier.h"
-#include "plateforme/fichiertexte.h"
-#include "plateforme/imprimante.h"
+#include "plateforme/essais/imprimanteenregistreuse.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QAction>
 #include <QDir>
@@ -57,23 +58,17 @@ bool pageATaTaille(const AficheCalend& page) {
 
 class Parcours {
 public:
-    Parcours() {
+    Parcours() : programme(essai.services()) {
         bac.copierDuProgramme(u"Prenoms"_qs);
         bac.copierDuProgramme(u"Couleur"_qs);
         int teinte = 0;
         for (const QString& nom : kPaysages)
             Atelier::poserImage(QDir(bac.chemin(u"Images"_qs)).filePath(nom), teinte += 50);
         Atelier::poserImage(QDir(bac.chemin(kAutreDossier)).filePath(kSapin), 120);
-        plateforme::remplacerImprimante([this](const QString&) {
-            return std::make_unique<plateforme::ImprimanteEnregistreuse>(&journal);
-        });
-        programme.setHorloge([] { return QDate(2026, 3, 18); });
-        programme.setFin([] {});
         programme.zoom().setEcran([] { return QSize(800, 600); });
         // Started as the program starts once the splash is gone.
         programme.menuUn().MDIForm_Load();
     }
-    ~Parcours() { plateforme::remplacerImprimante({}); }
 
     Calend& hub() { return programme.calend(); }
     AficheCalend& page() { return programme.aficheCalend(); }
@@ -190,7 +185,8 @@ public:
     }
 
     BacASable bac;
-    QList<DocumentImprime> journal;
+    ServicesEssai essai;
+    QList<DocumentImprime>& journal = essai.journal;
     Programme programme;
 };
 

@@ -1,5 +1,5 @@
-#include "plateforme/disposition.h"
-#include "plateforme/images.h"
+#include "plateforme/fenetres/boiteimage.h"
+#include "plateforme/fenetres/disposition.h"
 
 #include <QFontInfo>
 #include <QLabel>

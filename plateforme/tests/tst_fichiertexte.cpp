@@ -1,4 +1,4 @@
-#include "plateforme/fichiertexte.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QDir>
 #include <QFile>

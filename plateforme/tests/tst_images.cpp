@@ -1,4 +1,4 @@
-#include "plateforme/images.h"
+#include "plateforme/fenetres/boiteimage.h"
 #include "plateforme/tests/metafichier.h"
 #include "plateforme/tests/photoappareil.h"
 

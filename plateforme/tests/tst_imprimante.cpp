@@ -1,4 +1,4 @@
-#include "plateforme/imprimante.h"
+#include "plateforme/essais/imprimanteenregistreuse.h"
 
 #include <QFile>
 #include <QPrinterInfo>
@@ -58,23 +58,6 @@ private slots:
             vus << feuille.size();
         QCOMPARE(vus, dessinsParFeuille);
         QVERIFY(journal.first().termine);
-    }
-
-    void fabriqueDeTest() {
-        QList<DocumentImprime> journal;
-        QString demande;
-        remplacerImprimante([&](const QString& pdf) {
-            demande = pdf;
-            return std::make_unique<ImprimanteEnregistreuse>(&journal);
-        });
-        auto imprimante = ouvrirImprimante(u"/tmp/essai.pdf"_qs);
-        imprimante->dessinerImage(image(Qt::blue), kCadre);
-        imprimante->terminer();
-        remplacerImprimante({});
-        QCOMPARE(demande, u"/tmp/essai.pdf"_qs);
-        QCOMPARE(journal.size(), 1);
-        QCOMPARE(journal.first().feuilles.first().first().taille, QSize(320, 230));
-        QCOMPARE(journal.first().feuilles.first().first().apercu.width(), 160);
     }
 
     void pdfSansImprimante() {

@@ -1,5 +1,5 @@
-#include "plateforme/images.h"
-#include "plateforme/images_jpeg.h"
+#include "plateforme/noyau/images.h"
+#include "plateforme/noyau/images_jpeg.h"
 #include "plateforme/tests/ecrivainjpeg.h"
 #include "plateforme/tests/photoappareil.h"
 

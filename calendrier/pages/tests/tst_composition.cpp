@@ -1,5 +1,5 @@
 #include "calendrier/pages/composition.h"
-#include "plateforme/fichiertexte.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QTest>
 #include <limits>
@@ -31,23 +31,6 @@ class TestComposition : public QObject {
     Q_OBJECT
 
 private slots:
-    void valeurs_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<long long>("valeur");
-        QTest::newRow("deux chiffres") << u"07/03/1998"_qs << 7LL;
-        QTest::newRow("blancs d'abord") << u"  12ab"_qs << 12LL;
-        QTest::newRow("barre d'abord") << u"/8"_qs << 0LL;
-        QTest::newRow("negatif") << u"-5"_qs << -5LL;
-        QTest::newRow("vide") << QString() << 0LL;
-        QTest::newRow("demesure") << u"99999999999999999999999"_qs
-                                  << std::numeric_limits<long long>::max();
-    }
-    void valeurs() {
-        QFETCH(QString, texte);
-        QFETCH(long long, valeur);
-        QCOMPARE(valeurNumerique(texte), valeur);
-    }
-
     void toutesLesFiches() {
         // Every record is taken, far beyond thirty; a last line without its
         // pair is no record.

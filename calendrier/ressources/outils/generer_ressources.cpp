@@ -4,7 +4,7 @@
 // A source that is incomplete or holds a name the code page cannot carry
 // stops the build with the line at fault.
 
-#include "plateforme/fichiertexte.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QColor>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "calendrier/ressources/ressources.h"
-#include "plateforme/fichiertexte.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,718 @@
+#include "calendrier/affichage/aficheCalend.h"
+
+#include "calendrier/coquille/boitereponse.h"
+#include "calendrier/coquille/formzoomed.h"
+#include "calendrier/coquille/menuun.h"
+#include "calendrier/coquille/pilote.h"
+#include "calendrier/fichiers/fichierstravail.h"
+#include "calendrier/regles/regles.h"
+#include "calendrier/ressources/ressources.h"
+#include "plateforme/fenetres/disposition.h"
+#include "plateforme/fenetres/imprimante.h"
+#include "plateforme/noyau/fichiertexte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <cmath>
+
+using namespace plateforme;
+using calendrier::FichiersTravail;
+using calendrier::ModeSauve;
+using pages::kCases;
+using pages::kLignes;
+
+const QColor AficheCalend::kVert = QColor(0, 255, 0);
+const QColor AficheCalend::kBleu = QColor(0, 0, 255);
+const QColor AficheCalend::kFond = QColor(0x26, 0x31, 0x3d);
+
+namespace {
+
+// --- The design --------------------------------------------------------------
+
+constexpr int kTopEntetes = 1470;
+constexpr std::array<int, pages::kJoursSemaine> kGauchesEntetes = {210,  1815, 3480, 5115,
+                                                                   6765, 8400, 10035};
+// Every cell of a row at the row's top, and the text lines 225 twips apart in
+// both columns: the first row's Thursday (1800) and the eighth line (7740)
+// stood out of line, which shows on a printed page.
+constexpr std::array<int, 6> kTopsRangees = {1860, 2640, 3420, 4230, 5040, 5850};
+constexpr std::array<int, kLignes / 2> kTopsLignes = {6780, 7005, 7230, 7455, 7680, 7905};
+constexpr int kTailleOrnement = 1000;
+
+// Colours of the page: the year and month on a light plate, the weekdays in
+// the colours of the day numbers, the text lines white.
+const QColor kEncre(0x3b, 0x2f, 0x2f);
+const QColor kPlaque(0xff, 0xf8, 0xe7);
+const QColor kSemaine(0xff, 0xfa, 0xf0);
+const QColor kFinDeSemaine(0xff, 0xc0, 0x4a);
+const QColor kTexte(0xff, 0xff, 0xff);
+// A cell whose colour Couleur does not give.
+const QColor kCouleurParDefaut = kSemaine;
+
+const QStringList kJours = {u"Lundi"_qs,    u"Mardi"_qs,  u"Mercredi"_qs, u"Jeudi"_qs,
+                            u"Vendredi"_qs, u"Samedi"_qs, u"Dimanche"_qs};
+
+// The month the prompt offers after month n (n from 1 to 12).
+// What the prompt names after December.
+const QString kLaSuite = u"La Suite "_qs;
+
+const QString kSaut = u"SAUT"_qs;
+const QString kAutreConsultation = u"Autre Consultation (O/N)"_qs;
+const QString kPremierMois = u"Faite OK Pour Avoir Le 1° MOIS ou  F pour Fin "_qs;
+const QString kFinOuAutre = u"O Autre Consultation  ou  F pour Fin "_qs;
+const QString kCaption = u"Affiche Calendrier"_qs;
+
+// The temporary captures of a print run, in the save folder.
+const QString kTmpEntete = u"Entete.tmp"_qs;
+const QString kTmpListe = u"Temporaire.tmp"_qs;
+const QString kTmpMois = u"Tempraire.tmp"_qs;
+const QString kExtensionTmp = u".tmp"_qs;
+
+// Each page drawn on an A4 landscape sheet, in twips from its corner.
+const QRect kCadreFeuille(60, 60, 16000, 11500);
+constexpr double kPointsParPouceImpression = 200;
+
+constexpr int kEntree = 13;
+
+QColor couleurDeNombre(long long v) {
+    if (v < 0 || v > 0xFFFFFF)
+        return kCouleurParDefaut;
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+// A temporary capture, read back by the print that follows and then deleted:
+// written straight, without the atomic rewrite's flush to disk.
+bool ecrireBmp(const QString& chemin, const QImage& image) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QImageWriter ecrivain(&fichier, "bmp");
+    return ecrivain.write(image);
+}
+
+} // namespace
+
+AficheCalend::AficheCalend(calendrier::Pilote& pilote) : pilote_(pilote) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kFond);
+    setPalette(p);
+    for (QLineEdit* boite : {&Text1, &Text2}) {
+        calendrier::preparerBoite(*boite);
+        boite->setMaxLength(20);
+    }
+    connect(&Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(kEntree); });
+    connect(&Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(kEntree); });
+    Form_Load();
+}
+
+std::array<Etiquette*, pages::kJoursSemaine> AficheCalend::entetes() {
+    return {&Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9};
+}
+
+FichiersTravail AficheCalend::fichiers() const {
+    return FichiersTravail(QString(), pilote_.dossierSauvegarde());
+}
+
+void AficheCalend::Form_Load() {
+    pilote_.cadre().setWindowTitle(kCaption);
+
+    using enum Style;
+    const Qt::Alignment centre = Qt::AlignCenter;
+    const Styles grille = Gras | Italique | Transparent | Cache;
+    QList<Dessin> table = {
+        {.controle = &Image1,
+         .nom = u"Image1"_qs,
+         .gauche = 60,
+         .haut = 60,
+         .largeur = 11775,
+         .hauteur = 8715},
+        {.controle = &Image3,
+         .nom = u"Image3"_qs,
+         .gauche = 60,
+         .haut = 60,
+         .largeur = 11775,
+         .hauteur = 8715,
+         .styles = Cache},
+    };
+    for (int i = 0; i < 2; ++i)
+        table.append({.controle = &Image4[i],
+                      .nom = nomElement(u"Image4"_qs, i),
+                      .largeur = kTailleOrnement,
+                      .hauteur = kTailleOrnement,
+                      .styles = Cache});
+    table.append({.controle = &Label1,
+                  .nom = u"Label1"_qs,
+                  .gauche = 5483,
+                  .haut = 600,
+                  .largeur = 915,
+                  .hauteur = 345,
+                  .points = 11.6,
+                  .styles = Gras | Italique,
+                  .alignement = centre,
+                  .couleur = kEncre,
+                  .fond = kPlaque});
+    table.append({.controle = &Label2,
+                  .nom = u"Label2"_qs,
+                  .gauche = 5873,
+                  .haut = 180,
+                  .largeur = 915,
+                  .hauteur = 345,
+                  .points = 12.2,
+                  .styles = Gras | Italique | AjusteAuTexte,
+                  .alignement = centre,
+                  .couleur = kEncre,
+                  .fond = kPlaque});
+    const auto jours = entetes();
+    for (int j = 0; j < pages::kJoursSemaine; ++j)
+        table.append({.controle = jours[j],
+                      .nom = u"Label"_qs + QString::number(3 + j),
+                      .gauche = kGauchesEntetes[j],
+                      .haut = kTopEntetes,
+                      .largeur = 1635,
+                      .hauteur = 315,
+                      .points = 15.6,
+                      .styles = grille,
+                      .legende = kJours[j],
+                      .alignement = centre,
+                      .couleur = j < 5 ? kSemaine : kFinDeSemaine});
+    for (int n = 0; n < kCases; ++n) {
+        const int gauche = kGauchesEntetes[n % 7] + 570;
+        table.append({.controle = &Label10[n],
+                      .nom = nomElement(u"Label10"_qs, n),
+                      .gauche = gauche,
+                      .haut = kTopsRangees[n / 7],
+                      .largeur = 495,
+                      .hauteur = 315,
+                      .points = 15.6,
+                      .styles = grille,
+                      .alignement = centre});
+    }
+    for (int n = 0; n < kCases; ++n)
+        table.append({.controle = &Label13[n],
+                      .nom = nomElement(u"Label13"_qs, n),
+                      .gauche = kGauchesEntetes[n % 7] + 570 + 210,
+                      .haut = kTopsRangees[n / 7] + 330,
+                      .largeur = 495,
+                      .hauteur = 195,
+                      .points = 8.2,
+                      .styles = grille | AjusteAuTexte,
+                      .alignement = centre,
+                      .couleur = kTexte});
+    for (int i = 0; i < kLignes; ++i)
+        table.append({.controle = &Label11[i],
+                      .nom = nomElement(u"Label11"_qs, i),
+                      .gauche = i % 2 == 0 ? 1050 : 5955,
+                      .haut = kTopsLignes[i / 2],
+                      .largeur = 4875,
+                      .hauteur = 225,
+                      .points = 8.8,
+                      .styles = Gras | Transparent | Cache,
+                      .alignement = centre,
+                      .couleur = kTexte});
+    table.append({.controle = &Label12,
+                  .nom = u"Label12"_qs,
+                  .gauche = 3480,
+                  .haut = 7860,
+                  .largeur = 4875,
+                  .hauteur = 225,
+                  .points = 8.8,
+                  .styles = Gras | Cache,
+                  .alignement = centre,
+                  .couleur = kEncre,
+                  .fond = kPlaque});
+    table.append({.controle = &Text1,
+                  .nom = u"Text1"_qs,
+                  .gauche = 5573,
+                  .haut = 8160,
+                  .largeur = 735,
+                  .hauteur = 360,
+                  .points = 8.8,
+                  .styles = Gras | Cache,
+                  .alignement = centre});
+    table.append({.controle = &Text2,
+                  .nom = u"Text2"_qs,
+                  .gauche = 5573,
+                  .haut = 8145,
+                  .largeur = 735,
+                  .hauteur = 360,
+                  .points = 8.8,
+                  .styles = Gras | Cache,
+                  .alignement = centre});
+    appliquerDisposition(this, table);
+    Image4[0].setImage(ressources::ornement(ressources::Coin::BasGauche));
+    Image4[1].setImage(ressources::ornement(ressources::Coin::BasDroite));
+
+    FormZoomed& zoom = pilote_.zoom();
+    zoom.dimensionner(this);
+    zoom.RetenirDisposition(this);
+    zoom.AppliquerZoom(this);
+
+    // The day numbers' colours; a missing or short file leaves the rest plain.
+    LecteurValeurs couleurs(fichiers().chemin(u"Couleur"_qs));
+    for (int n = 0; n < kCases; ++n) {
+        const std::optional<long long> v = couleurs.suivanteNombre();
+        couleurs_[n] = v ? couleurDeNombre(*v) : kCouleurParDefaut;
+    }
+    remettreGrille();
+
+    const double hauteur = lirePropriete(this, Propriete::Height).value_or(0);
+    const double largeur = lirePropriete(this, Propriete::Width).value_or(0);
+    for (int i = 0; i < 2; ++i) {
+        ecrirePropriete(&Image4[i], Propriete::Width, kTailleOrnement);
+        ecrirePropriete(&Image4[i], Propriete::Height, kTailleOrnement);
+        ecrirePropriete(&Image4[i], Propriete::Top, hauteur - kTailleOrnement);
+        ecrirePropriete(&Image4[i], Propriete::Left, i == 0 ? 0 : largeur - kTailleOrnement);
+    }
+    compteur_ = 0;
+    charge_ = true;
+}
+
+void AficheCalend::assurerCharge() {
+    if (!charge_)
+        Form_Load();
+}
+
+void AficheCalend::montrer() {
+    // At its own size: the page is captured and printed as it stands.
+    pilote_.cadre().montrer(this, MenuUn::Place::TailleDessin);
+}
+
+void AficheCalend::fermer() {
+    pilote_.cadre().cacher(this);
+    Image1.vider();
+    charge_ = false;
+}
+
+void AficheCalend::retourAuMenu() {
+    fermer();
+    pilote_.montrer(calendrier::Fenetre::Accueil);
+}
+
+// --- Composition ---------------------------------------------------------------
+
+void AficheCalend::remettreGrille() {
+    for (int n = 0; n < kCases; ++n) {
+        Label10[n].setCouleur(couleurs_[n]);
+        Label10[n].setBordure(false);
+        Label10[n].hide();
+        Label13[n].hide();
+    }
+    cacherLignes();
+}
+
+void AficheCalend::cacherLignes() {
+    for (Etiquette& ligne : Label11)
+        ligne.hide();
+}
+
+void AficheCalend::montrerEntetes(bool visibles) {
+    for (Etiquette* jour : entetes())
+        jour->setVisible(visibles);
+    for (BoiteImage& coin : Image4)
+        coin.setVisible(visibles);
+}
+
+void AficheCalend::chargerFond(const QString& chemin, qreal densite, const QString& suivante) {
+    if (densite <= 1) {
+        Image1.charger(chemin);
+        return;
+    }
+    // A page captured for printing: its picture decoded once, straight at the
+    // size the capture paints it; the next page's picture is decoded meanwhile,
+    // while this page is drawn and written.
+    const QSize taille = (QSizeF(Image1.size()) * densite).toSize();
+    const auto decoder = [](const QString& c, QSize t) { return chargerImageAuMoins(c, t); };
+    const bool prete = avance_.valid() && cheminAvance_ == chemin && tailleAvance_ == taille;
+    Image1.setImage(prete ? avance_.get() : decoder(chemin, taille));
+    if (avance_.valid())
+        avance_.wait();
+    avance_ = {};
+    if (!suivante.isEmpty()) {
+        cheminAvance_ = suivante;
+        tailleAvance_ = taille;
+        avance_ = std::async(std::launch::async, decoder, suivante, taille);
+    }
+}
+
+pages::Donnees AficheCalend::lireDonnees() const {
+    const FichiersTravail f = fichiers();
+    pages::Donnees d;
+    d.mobiles = pages::lireJoursMobiles(lireLignes(f.chemin(regles::NomFichierPaque.toString())));
+    d.anniversaires = pages::lireAnniversaires(f.chargerListe(calendrier::Liste::Enfant));
+    d.fetes = pages::lireFetes(f.chargerListe(calendrier::Liste::Fete));
+    d.prenoms = pages::Prenoms::charger(f.chemin(u"Prenoms"_qs));
+    d.aujourdhui = pilote_.services().aujourdhui();
+    return d;
+}
+
+void AficheCalend::afficherCouverture(const QString& annee) {
+    remettreGrille();
+    montrerEntetes(false);
+    Label1.setText(annee);
+    intituler(u" Annee "_qs);
+}
+
+void AficheCalend::intituler(const QString& titre) {
+    Label2.setText(titre);
+    ajusterAuTexte(&Label2);
+    // Sized to its text, the title keeps the year's axis rather than its left
+    // edge, so that a long month name does not hang off the page's centre.
+    const double axe = lirePropriete(&Label1, Propriete::Left).value_or(0) +
+                       lirePropriete(&Label1, Propriete::Width).value_or(0) / 2;
+    ecrirePropriete(&Label2, Propriete::Left,
+                    axe - lirePropriete(&Label2, Propriete::Width).value_or(0) / 2);
+}
+
+void AficheCalend::afficherMois(const pages::PageMois& page, bool remettre) {
+    if (remettre)
+        remettreGrille();
+    montrerEntetes(true);
+    Label1.setText(u' ' + QString::number(page.annee));
+    const QString libelle = pages::libelleMois(page.mois);
+    intituler(libelle);
+    for (int n = 0; n < kCases; ++n) {
+        const pages::Case& c = page.cases[n];
+        if (c.jour == 0)
+            continue;
+        Etiquette& numero = Label10[n];
+        numero.show();
+        if (c.marque != pages::Marque::Aucune) {
+            numero.setCouleur(c.marque == pages::Marque::Aujourdhui ? kBleu : kVert);
+            numero.setBordure(true);
+        }
+        numero.setText(u"%1"_qs.arg(c.jour, 2, 10, QLatin1Char('0')));
+        caseCourante_ = n;
+        CmdPrenoms(c.jour, libelle);
+    }
+    for (qsizetype i = 0; i < page.lignes.size(); ++i) {
+        Label11[i].setText(page.lignes[i]);
+        Label11[i].show();
+    }
+}
+
+void AficheCalend::CmdPrenoms(int jour, const QString& libelleMois) {
+    const QString prenom = prenoms_.prenom(jour, libelleMois);
+    Etiquette& nom = Label13[caseCourante_];
+    if (prenom.isEmpty())
+        return;
+    nom.setText(prenom);
+    ajusterAuTexte(&nom);
+    nom.show();
+}
+
+void AficheCalend::demander(const QString& question, QLineEdit& reponse,
+                            const QString& proposition) {
+    Label12.setText(question);
+    Label12.show();
+    reponse.setText(proposition);
+    reponse.show();
+    reponse.selectAll();
+    reponse.setFocus();
+}
+
+void AficheCalend::finDeSerie() {
+    const FichiersTravail f = fichiers();
+    f.remettreProgression();
+    f.remettreSauve();
+    compteur_ = 0;
+    Text2.hide();
+    demander(kAutreConsultation, Text1, u"O"_qs);
+}
+
+// --- Capture -----------------------------------------------------------------
+
+QImage AficheCalend::capture(qreal densite) {
+    QImage image((QSizeF(size()) * densite).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(densite);
+    image.fill(kFond);
+    render(&image, QPoint(), QRegion(), DrawWindowBackground | DrawChildren);
+    return image;
+}
+
+qreal AficheCalend::densiteImpression() const {
+    // No more: every pixel beyond it is decoded, drawn, written and printed
+    // for nothing.
+    const double pixelsVoulus = kCadreFeuille.width() / 1440.0 * kPointsParPouceImpression;
+    return std::max(2.0, pixelsVoulus / std::max(1, width()));
+}
+
+bool AficheCalend::capturerTemporaire(const QString& nom, bool ajouterALaListe) {
+    const FichiersTravail f = fichiers();
+    f.creerDossierSauvegarde();
+    const QString relatif = pilote_.dossierSauvegarde() + u'/' + nom;
+    if (!ecrireBmp(f.chemin(relatif), capture(densiteImpression())))
+        return false;
+    return !ajouterALaListe ||
+           prolonger(f.chemin(pilote_.dossierSauvegarde() + u'/' + kTmpListe), {relatif});
+}
+
+// --- The pages of a run -------------------------------------------------------
+
+void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voir2,
+                                    const QString& Saut) {
+    assurerCharge();
+    montrer();
+    Text1.hide();
+    Text2.hide();
+    // A page is captured before it asks anything: no prompt left from before.
+    Label12.hide();
+    const FichiersTravail f = fichiers();
+    const QString nom = consultation_.nomCalendrier;
+    const long long annee = regles::nombreEnTete(Annee);
+    const QString texteAnnee = QString::number(annee);
+    const QStringList images = f.imagesParValeur();
+    const auto densite = [this](long long sauve, bool impression) {
+        return impression && (sauve == 5 || sauve == 6) ? densiteImpression() : 1.0;
+    };
+
+    if (Saut != kSaut) {
+        const long long sauve = f.modeSauve();
+        afficherCouverture(Annee);
+        chargerFond(images.value(0), densite(sauve, sauve == 6),
+                    sauve == 6 && Voir2 == 2 ? images.value(1) : QString());
+        if (sauve == 6)
+            capturerTemporaire(kTmpEntete, true);
+        else if (sauve == 1)
+            f.capturerPage(nom, texteAnnee, calendrier::kPageEntete, capture());
+        Mois = u"1"_qs;
+        f.ecrireProgression({compteur_, 1, annee, Voir2});
+        if (sauve != 6 && sauve != 1) {
+            demander(kPremierMois, Text2, u"OK"_qs);
+            return;
+        }
+    }
+
+    // The counter is read once; within the call it runs on in memory, so a
+    // file that cannot be written cannot hold the run on one page.
+    compteur_ = f.progression().compteur;
+    for (;;) {
+        compteur_ = compteur_ > 0 ? compteur_ + 1 : 1;
+        if (f.modeSauve() != 6 && compteur_ > 13) {
+            finDeSerie();
+            return;
+        }
+        const pages::Donnees donnees = lireDonnees();
+        prenoms_ = donnees.prenoms;
+        const long long sauve = f.modeSauve();
+        int mois = static_cast<int>(std::clamp(regles::nombreEnTete(Mois), 0LL, 13LL));
+        QString suivant;
+        if (Voir2 != 2) {
+            chargerFond(images.value(0), densite(sauve, Voir2 == 3));
+        } else if (compteur_ <= 12) {
+            // A year: the counter is the month. Page 13 repeats December.
+            mois = static_cast<int>(compteur_);
+            Mois = QString::number(mois);
+            chargerFond(images.value(mois), densite(sauve, true),
+                        sauve == 6 && mois < 12 ? images.value(mois + 1) : QString());
+            suivant = mois < 12 ? regles::nomMois(mois + 1) + u' ' : kLaSuite;
+        }
+        afficherMois(pages::composerMois(annee, mois, donnees), compteur_ < 13);
+        f.ecrireProgression({compteur_, mois, annee, Voir2});
+
+        const long long mode = f.modeSauve();
+        if (Voir2 == 3 && mode == 5) {
+            capturerTemporaire(kTmpMois, false);
+            return;
+        }
+        if (Voir2 == 2 && mode == 6 && compteur_ < 13) {
+            capturerTemporaire(u"Temporaire"_qs + regles::nomMois(mois) + kExtensionTmp, true);
+            if (compteur_ < 12)
+                cacherLignes();
+            continue;
+        }
+        if (Voir2 == 2 && mode == 1 && compteur_ < 14) {
+            f.capturerPage(nom, texteAnnee, mois, capture());
+            continue;
+        }
+        if (Voir2 == 2 && compteur_ < 12)
+            demander(u"Faite OK Pour Avoir "_qs + suivant + u" ou  F pour Fin "_qs, Text2,
+                     u"OK"_qs);
+        else
+            demander(kFinOuAutre, Text1, u"O"_qs);
+        return;
+    }
+}
+
+// --- Printing ------------------------------------------------------------------
+
+void AficheCalend::ImprimCalendrier(const QString& Annee, const QString& Mois, int Voir2) {
+    assurerCharge();
+    montrer();
+    for (int n = 0; n < kCases; ++n) {
+        Label10[n].hide();
+        Label13[n].hide();
+    }
+    cacherLignes();
+    montrerEntetes(false);
+    Label12.hide();
+    for (BoiteImage& coin : Image4)
+        coin.show();
+
+    const FichiersTravail f = fichiers();
+    const long long annee = regles::nombreEnTete(Annee);
+    const QString nomDocument =
+        Voir2 == 3 ? regles::nomMois(int(regles::nombreEnTete(Mois))) + QString::number(annee)
+                   : QString::number(annee);
+    std::unique_ptr<Imprimante> imprimante =
+        pilote_.services().imprimante(f.chemin(u"Calendrier"_qs + nomDocument + u".pdf"_qs));
+    imprimante->regler({QPageSize::A4, QPageLayout::Landscape, true});
+
+    const QString dossier = pilote_.dossierSauvegarde() + u'/';
+    const long long sauve = f.modeSauve();
+    QStringList feuilles;
+    if (sauve == 5 && Voir2 == 3)
+        feuilles << dossier + kTmpMois;
+    else if (sauve == 6 && Voir2 == 2)
+        feuilles =
+            lireLignes(f.chemin(dossier + kTmpListe)).mid(0, calendrier::kPagesParCalendrier);
+    for (QString& feuille : feuilles)
+        feuille = f.chemin(feuille.replace(u'\\', u'/'));
+    // Each capture is read while the one before goes to the printer.
+    std::future<QImage> suivante;
+    for (qsizetype i = 0; i < feuilles.size(); ++i) {
+        const QImage page = suivante.valid() ? suivante.get() : chargerImage(feuilles[i]);
+        if (i + 1 < feuilles.size())
+            suivante = std::async(std::launch::async,
+                                  [&feuilles, i] { return chargerImage(feuilles[i + 1]); });
+        Image3.setImage(page);
+        // A page whose capture is missing is left out rather than printed blank.
+        if (!page.isNull())
+            imprimante->dessinerImage(page, kCadreFeuille);
+        imprimante->nouvellePage();
+    }
+    Image3.vider();
+    const bool imprime = imprimante->terminer();
+    if (!imprime)
+        pilote_.cadre().setWindowTitle(kCaption + u" - Impression impossible"_qs);
+    else if (!imprimante->fichier().isEmpty())
+        pilote_.cadre().setWindowTitle(
+            kCaption + u" - Imprimé dans "_qs +
+            QDir::toNativeSeparators(QFileInfo(imprimante->fichier()).absoluteFilePath()));
+
+    f.remettreSauve();
+    effacerTemporaires();
+}
+
+void AficheCalend::effacerTemporaires() const {
+    QDir dossier(fichiers().dossierSauvegarde());
+    for (const QFileInfo& info : dossier.entryInfoList(QDir::Files | QDir::Hidden))
+        if (info.fileName().endsWith(kExtensionTmp, Qt::CaseInsensitive))
+            QFile::remove(info.filePath());
+}
+
+// --- The continuations ---------------------------------------------------------
+
+bool AficheCalend::commencerTravail(const calendrier::Consultation& consultation) {
+    assurerCharge();
+    consultation_ = consultation;
+    const bool annuelle = consultation.genre() == calendrier::Genre::Annee;
+    const bool moisValide = annuelle || (consultation.mois >= 1 && consultation.mois <= 12);
+    if (!regles::anneeValide(consultation.annee) || !moisValide) {
+        // Refused: nothing is composed, and the user is back on the toolbar.
+        retourAuMenu();
+        return false;
+    }
+    regles::CalculPaque(consultation.annee, fichiers().dossierTravail());
+    compteur_ = 0; // a run starts
+    montrer();
+    Image1.show();
+    ecrirePropriete(&Image1, Propriete::Left, 0);
+    ecrirePropriete(&Image1, Propriete::Top, 0);
+    ecrirePropriete(&Image1, Propriete::Width, lirePropriete(this, Propriete::Width).value_or(0));
+    ecrirePropriete(&Image1, Propriete::Height, lirePropriete(this, Propriete::Height).value_or(0));
+    return true;
+}
+
+void AficheCalend::demanderAutreConsultation() {
+    Text2.hide();
+    demander(kAutreConsultation, Text1, u"O"_qs);
+}
+
+void AficheCalend::composer(const calendrier::Consultation& consultation) {
+    using enum calendrier::Sortie;
+    switch (consultation.sortie) {
+    case ImprimanteMois:
+        return TravailQuatre(consultation);
+    case EcranMois:
+        return TravailCinq(consultation);
+    case ImprimanteAnnee:
+        return TravailSix(consultation);
+    case EcranAnnee:
+        return TravailSept(consultation);
+    }
+}
+
+void AficheCalend::TravailQuatre(const calendrier::Consultation& consultation) {
+    if (!commencerTravail(consultation))
+        return;
+    QString mois = QString::number(consultation.mois);
+    // Captures left by an interrupted run must not be printed with these.
+    effacerTemporaires();
+    fichiers().ecrireModeSauve(ModeSauve::ImpressionMois);
+    AffichCalendrier(consultation.texteAnnee(), mois, 3, kSaut);
+    ImprimCalendrier(consultation.texteAnnee(), mois, 3);
+    demanderAutreConsultation();
+}
+
+void AficheCalend::TravailCinq(const calendrier::Consultation& consultation) {
+    if (!commencerTravail(consultation))
+        return;
+    QString mois = QString::number(consultation.mois);
+    AffichCalendrier(consultation.texteAnnee(), mois, 3, kSaut);
+    demanderAutreConsultation();
+}
+
+void AficheCalend::TravailSix(const calendrier::Consultation& consultation) {
+    if (!commencerTravail(consultation))
+        return;
+    QString mois;
+    effacerTemporaires();
+    fichiers().ecrireModeSauve(ModeSauve::ImpressionAnnee);
+    AffichCalendrier(consultation.texteAnnee(), mois, 2, QString());
+    ImprimCalendrier(consultation.texteAnnee(), mois, 2);
+    demanderAutreConsultation();
+}
+
+void AficheCalend::TravailSept(const calendrier::Consultation& consultation) {
+    if (!commencerTravail(consultation))
+        return;
+    QString mois;
+    AffichCalendrier(consultation.texteAnnee(), mois, 2, QString());
+}
+
+// --- The answers ---------------------------------------------------------------
+
+void AficheCalend::Text2_KeyPress(int KeyAscii) {
+    if (KeyAscii != kEntree)
+        return;
+    const FichiersTravail f = fichiers();
+    const calendrier::Progression p = f.progression();
+    compteur_ = p.compteur;
+    // A run whose progress is lost or cut short cannot go on: it ends as F does.
+    const bool perdue = !regles::anneeValide(p.annee) || (p.voir2 != 2 && p.voir2 != 3);
+    if (Text2.text().toUpper() == u"F"_qs || perdue) {
+        f.remettreProgression();
+        f.viderImages();
+        retourAuMenu();
+        return;
+    }
+    if (p.compteur < 12)
+        cacherLignes();
+    Label12.hide();
+    const QString saut = f.modeSauve() == 0 ? kSaut : QString();
+    QString mois = QString::number(p.mois);
+    AffichCalendrier(QString::number(p.annee), mois, int(p.voir2), saut);
+}
+
+void AficheCalend::Text1_KeyPress(int KeyAscii) {
+    if (KeyAscii != kEntree)
+        return;
+    fichiers().terminerConsultation();
+    if (Text1.text().left(1).toUpper() == u"N"_qs) {
+        pilote_.terminer();
+        return;
+    }
+    retourAuMenu();
+}

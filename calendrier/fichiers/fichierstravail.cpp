@@ -1,0 +1,277 @@
+#include "calendrier/fichiers/fichierstravail.h"
+
+#include "calendrier/regles/regles.h"
+#include "plateforme/noyau/fichiertexte.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <array>
+
+namespace calendrier {
+
+using namespace plateforme;
+
+namespace {
+
+// The cover page's part of the page names.
+const QString kEntete = u"Entete"_qs;
+
+// The longest file name the system takes, in bytes.
+constexpr int kLongueurNomMax = 255;
+
+QString texteNombre(long long n) {
+    return QString::number(n);
+}
+
+// A name given back by the listing: one entry of the save folder.
+bool entreeSimple(const QString& nom) {
+    return !nom.isEmpty() && nom != u"."_qs && nom != u".."_qs && !nom.contains(u'/');
+}
+
+bool composantSur(const QString& texte) {
+    if (texte == u"."_qs || texte.startsWith(u".."_qs))
+        return false;
+    for (QChar c : texte)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control ||
+            !representableCp1252(c))
+            return false;
+    return true;
+}
+
+} // namespace
+
+FichiersTravail::FichiersTravail(const QString& dossierTravail, const QString& dossierSauvegarde)
+    : travail_(
+          QDir(dossierTravail.isEmpty() ? QDir::currentPath() : dossierTravail).absolutePath()),
+      sauvegarde_(dossierSauvegarde) {}
+
+QString FichiersTravail::chemin(const QString& nom) const {
+    return cheminReel(travail_.filePath(nom));
+}
+
+QString FichiersTravail::cheminListe(Liste liste) const {
+    return chemin(liste == Liste::Enfant ? kEnfant : kFete);
+}
+
+bool FichiersTravail::ecrireListe(Liste liste, const QStringList& lignes) const {
+    QStringList gardees;
+    for (const QString& l : lignes)
+        if (!l.trimmed().isEmpty())
+            gardees << l;
+    return reecrire(cheminListe(liste), gardees);
+}
+
+QStringList FichiersTravail::chargerListe(Liste liste) const {
+    return lireLignes(cheminListe(liste));
+}
+
+bool FichiersTravail::commencerConsultation(Genre genre) const {
+    return reecrire(chemin(kLireCalendSer), {u"0"_qs}) &&
+           reecrire(chemin(kAnneeSer), {texteNombre(static_cast<int>(genre))});
+}
+
+bool FichiersTravail::choisirSortie(Sortie sortie) const {
+    if (!reecrire(chemin(kLireCalendSer), {u"0"_qs}))
+        return false;
+    const long long genre = premierNombre(chemin(kAnneeSer));
+    return reecrire(chemin(kAnneeSer), {texteNombre(genre), texteNombre(static_cast<int>(sortie))});
+}
+
+ChoixConsultation FichiersTravail::choixConsultation() const {
+    LecteurValeurs lecteur(chemin(kAnneeSer));
+    ChoixConsultation choix;
+    choix.genre = lecteur.suivanteNombre().value_or(0);
+    choix.sortie = lecteur.suivanteNombre().value_or(0);
+    return choix;
+}
+
+bool FichiersTravail::terminerConsultation() const {
+    return viderImages() && remettreProgression() &&
+           reecrire(chemin(kAnneeSer), {texteNombre(static_cast<int>(Genre::Aucune))});
+}
+
+bool FichiersTravail::ecrireProgression(const Progression& p) const {
+    return reecrire(chemin(kLireCalendSer), {texteNombre(p.compteur), texteNombre(p.mois),
+                                             texteNombre(p.annee), texteNombre(p.voir2)});
+}
+
+bool FichiersTravail::remettreProgression() const {
+    return reecrire(chemin(kLireCalendSer), {u"0"_qs});
+}
+
+Progression FichiersTravail::progression() const {
+    LecteurValeurs lecteur(chemin(kLireCalendSer));
+    Progression p;
+    for (long long* champ : {&p.compteur, &p.mois, &p.annee, &p.voir2})
+        *champ = lecteur.suivanteNombre().value_or(0);
+    return p;
+}
+
+bool FichiersTravail::viderImages() const {
+    return vider(chemin(kFichierSer));
+}
+
+bool FichiersTravail::ecrireImageUnique(const QString& image) const {
+    return reecrire(chemin(kFichierSer), {image});
+}
+
+bool FichiersTravail::ajouterImage(const QString& image) const {
+    return prolonger(chemin(kFichierSer), {image});
+}
+
+bool FichiersTravail::remplacerImageMois(int mois, const QString& image) const {
+    if (mois < 1 || mois > 12)
+        return false;
+    QStringList lignes = imagesParLigne();
+    // A file cut short still gets the picture on its month's line.
+    while (lignes.size() <= mois)
+        lignes << QString();
+    lignes[mois] = image;
+    return reecrire(chemin(kFichierSer), lignes);
+}
+
+QStringList FichiersTravail::imagesParValeur() const {
+    return lireValeurs(chemin(kFichierSer));
+}
+
+QStringList FichiersTravail::imagesParLigne() const {
+    return lireLignes(chemin(kFichierSer));
+}
+
+bool FichiersTravail::remettreSauve() const {
+    return ecrireModeSauve(ModeSauve::Aucune);
+}
+
+bool FichiersTravail::ecrireModeSauve(ModeSauve mode) const {
+    return reecrire(chemin(kSauve), {texteNombre(static_cast<int>(mode))});
+}
+
+long long FichiersTravail::modeSauve() const {
+    return premierNombre(chemin(kSauve));
+}
+
+QString FichiersTravail::nomEnSauvegarde() const {
+    return premiereValeur(chemin(kLireSer)).trimmed();
+}
+
+bool FichiersTravail::nomAcceptable(const QString& nom) {
+    const QString n = nom.trimmed();
+    if (!composantSur(n))
+        return false;
+    // The longest page name: "Septembre" and a four-digit year.
+    const QString plusLong = n + regles::nomMois(9) + u"0000"_qs + kExtensionPage;
+    return plusLong.toUtf8().size() <= kLongueurNomMax;
+}
+
+void FichiersTravail::creerDossierSauvegarde() const {
+    travail_.mkpath(sauvegarde_);
+}
+
+QString FichiersTravail::cheminIndex(const QString& nom, const QString& annee) const {
+    return sauvegarde_ + u'/' + nom.trimmed() + annee.trimmed() + kExtensionIndex;
+}
+
+QString FichiersTravail::cheminPage(const QString& nom, const QString& annee, int page) const {
+    const QString partie = page == kPageEntete ? kEntete : regles::nomMois(page);
+    return sauvegarde_ + u'/' + nom.trimmed() + partie + annee.trimmed() + kExtensionPage;
+}
+
+bool FichiersTravail::calendrierExiste(const QString& nom, const QString& annee) const {
+    return QFileInfo::exists(chemin(cheminIndex(nom, annee)));
+}
+
+Nommage FichiersTravail::nommerCalendrier(const QString& nomTape, const QString& annee,
+                                          const std::function<bool()>& confirmerEcrasement) const {
+    if (!nomAcceptable(nomTape) || !composantSur(annee.trimmed()))
+        return Nommage::Refuse;
+    creerDossierSauvegarde();
+    if (calendrierExiste(nomTape, annee) && !(confirmerEcrasement && confirmerEcrasement()))
+        return Nommage::Abandonne;
+    // The index first: when it cannot be written, nothing else is.
+    if (!vider(chemin(cheminIndex(nomTape, annee))))
+        return Nommage::Echec;
+    const bool ecrit =
+        reecrire(chemin(kSauve),
+                 {texteNombre(static_cast<int>(ModeSauve::Calendrier)), nomTape.trimmed()}) &&
+        reecrire(chemin(kLireSer), {nomTape});
+    return ecrit ? Nommage::Fait : Nommage::Echec;
+}
+
+bool FichiersTravail::capturerPage(const QString& nom, const QString& annee, int page,
+                                   const QImage& image) const {
+    if (page < kPageEntete || page >= kPagesParCalendrier || image.isNull() ||
+        !nomAcceptable(nom) || !composantSur(annee.trimmed()))
+        return false;
+    creerDossierSauvegarde();
+    const QString relatif = cheminPage(nom, annee, page);
+    QSaveFile fichier(chemin(relatif));
+    if (!fichier.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter ecrivain(&fichier, "bmp");
+    if (!ecrivain.write(image) || !fichier.commit())
+        return false;
+    return prolonger(chemin(cheminIndex(nom, annee)), {relatif});
+}
+
+QStringList FichiersTravail::calendriersSauves() const {
+    // "*.Ans" matched without regard to case, as every name is.
+    QStringList noms;
+    const QStringList tous =
+        QDir(dossierSauvegarde())
+            .entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    for (const QString& n : tous)
+        if (n.endsWith(kExtensionIndex, Qt::CaseInsensitive))
+            noms << n;
+    return noms;
+}
+
+QStringList FichiersTravail::pagesCalendrier(const QString& fichierIndex) const {
+    if (!entreeSimple(fichierIndex))
+        return {};
+    QStringList pages = lireLignes(chemin(sauvegarde_ + u'/' + fichierIndex));
+    if (pages.size() > kPagesParCalendrier)
+        pages.resize(kPagesParCalendrier);
+    for (QString& p : pages) {
+        // An index written on the original system joins with '\'.
+        p.replace(u'\\', u'/');
+        p = QFileInfo(p).isAbsolute() ? cheminReel(p) : chemin(p);
+    }
+    return pages;
+}
+
+QString FichiersTravail::cheminDansSauvegarde(const QString& ligneIndex) const {
+    QString relatif = ligneIndex;
+    relatif.replace(u'\\', u'/');
+    if (relatif.trimmed().isEmpty())
+        return {};
+    const QString reel = cheminReel(QDir::cleanPath(travail_.absoluteFilePath(relatif)));
+    const QFileInfo info(reel);
+    if (QDir::cleanPath(info.path()) != QDir::cleanPath(dossierSauvegarde()))
+        return {};
+    return reel;
+}
+
+bool FichiersTravail::supprimerCalendrier(const QString& fichierIndex) const {
+    if (!entreeSimple(fichierIndex))
+        return false;
+    const QString index = chemin(sauvegarde_ + u'/' + fichierIndex);
+    if (!QFileInfo(index).isFile())
+        return false;
+    QStringList lignes = lireLignes(index);
+    if (lignes.size() > kPagesParCalendrier)
+        lignes.resize(kPagesParCalendrier);
+    for (const QString& ligne : lignes) {
+        const QString page = cheminDansSauvegarde(ligne);
+        const QFileInfo info(page);
+        // A link is removed itself, never what it points to.
+        if (!page.isEmpty() && (info.isFile() || info.isSymLink()) && !info.isDir())
+            QFile::remove(page);
+    }
+    // The index may have named itself among its pages.
+    return QFile::remove(index) || !QFileInfo::exists(index);
+}
+
+} // namespace calendrier

@@ -1,0 +1,478 @@
+#include "calendrier/fichiers/fichierstravail.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace calendrier;
+
+namespace {
+const QString kAnnee = u"2007"_qs;
+}
+
+class TestFichiersTravail : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dossier_;
+    std::unique_ptr<FichiersTravail> f_;
+
+    QString chemin(const QString& nom) const { return dossier_->filePath(nom); }
+    QByteArray octets(const QString& nom) const {
+        QFile f(chemin(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+    }
+    void poser(const QString& nom, const QByteArray& contenu) {
+        QDir().mkpath(QFileInfo(chemin(nom)).path());
+        QFile f(chemin(nom));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(contenu);
+    }
+    bool existe(const QString& nom) const { return QFileInfo::exists(chemin(nom)); }
+    QStringList fichiersSauvegarde() const {
+        return QDir(chemin(kSaveCalend)).entryList(QDir::Files, QDir::Name);
+    }
+    static QImage page(int graine) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(QColor(graine * 19 % 256, 100, 200));
+        return image;
+    }
+    // A completed saved calendar, as a year's run of pages leaves it.
+    void sauverAnnee(const QString& nom) {
+        QCOMPARE(f_->nommerCalendrier(nom, kAnnee, {}), Nommage::Fait);
+        for (int p = 0; p < kPagesParCalendrier; ++p)
+            QVERIFY(f_->capturerPage(nom, kAnnee, p, page(p)));
+        QVERIFY(f_->capturerPage(nom, kAnnee, 12, page(12)));
+    }
+
+private slots:
+    void init() {
+        dossier_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dossier_->isValid());
+        f_ = std::make_unique<FichiersTravail>(dossier_->path());
+    }
+
+    void dossierCourantParDefaut() {
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dossier_->path()));
+        const FichiersTravail courant;
+        QVERIFY(courant.remettreSauve());
+        QDir::setCurrent(ancien);
+        QCOMPARE(octets(kSauve), QByteArray("0\r\n"));
+    }
+
+    void ecrireListe_data() {
+        QTest::addColumn<QStringList>("lignes");
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<QStringList>("relues");
+        QTest::newRow("paires") << QStringList{u"07/03/1998"_qs, u"PAUL"_qs}
+                                << QByteArray("07/03/1998\r\nPAUL\r\n")
+                                << QStringList{u"07/03/1998"_qs, u"PAUL"_qs};
+        // An entry erased in the editor leaves two blanked lines.
+        QTest::newRow("entree effacee")
+            << QStringList{u"01/01/2000"_qs, u"ANNE"_qs,  u"  "_qs,
+                           QString(),        u"15/08"_qs, u"MARIE"_qs}
+            << QByteArray("01/01/2000\r\nANNE\r\n15/08\r\nMARIE\r\n")
+            << QStringList{u"01/01/2000"_qs, u"ANNE"_qs, u"15/08"_qs, u"MARIE"_qs};
+        QTest::newRow("virgule et accents") << QStringList{u"02/02"_qs, u"CHANDELEUR, CRÊPES"_qs}
+                                            << QByteArray("02/02\r\n\"CHANDELEUR, CR\xCAPES\"\r\n")
+                                            << QStringList{u"02/02"_qs, u"CHANDELEUR, CRÊPES"_qs};
+        QTest::newRow("blancs gardes")
+            << QStringList{u" 1/1 "_qs, u"JO"_qs} << QByteArray(" 1/1 \r\nJO\r\n")
+            << QStringList{u" 1/1 "_qs, u"JO"_qs};
+        QTest::newRow("vide") << QStringList{u""_qs} << QByteArray() << QStringList{};
+    }
+    void ecrireListe() {
+        QFETCH(QStringList, lignes);
+        QFETCH(QByteArray, fichier);
+        QFETCH(QStringList, relues);
+        for (Liste liste : {Liste::Enfant, Liste::Fete}) {
+            QVERIFY(f_->ecrireListe(liste, lignes));
+            QCOMPARE(octets(liste == Liste::Enfant ? kEnfant : kFete), fichier);
+            QCOMPARE(f_->chargerListe(liste), relues);
+        }
+    }
+
+    void chargerListe() {
+        QCOMPARE(f_->chargerListe(Liste::Enfant), QStringList{});
+        poser(u"FETE"_qs, "14/07\r\nNATIONALE\r\n25/12");
+        QCOMPARE(f_->chargerListe(Liste::Fete),
+                 (QStringList{u"14/07"_qs, u"NATIONALE"_qs, u"25/12"_qs}));
+        // Rewriting keeps the name the file already had.
+        QVERIFY(f_->ecrireListe(Liste::Fete, {u"01/05"_qs, u"TRAVAIL"_qs}));
+        QCOMPARE(QDir(dossier_->path()).entryList(QDir::Files), QStringList{u"FETE"_qs});
+    }
+
+    void consultation_data() {
+        QTest::addColumn<int>("genre");
+        QTest::addColumn<int>("sortie");
+        QTest::addColumn<QByteArray>("anneeSer");
+        QTest::newRow("mois imprimante") << 1 << 4 << QByteArray("1\r\n4\r\n");
+        QTest::newRow("mois ecran") << 1 << 5 << QByteArray("1\r\n5\r\n");
+        QTest::newRow("annee imprimante") << 2 << 6 << QByteArray("2\r\n6\r\n");
+        QTest::newRow("annee ecran") << 2 << 7 << QByteArray("2\r\n7\r\n");
+    }
+    void consultation() {
+        QFETCH(int, genre);
+        QFETCH(int, sortie);
+        QFETCH(QByteArray, anneeSer);
+        poser(kLireCalendSer, "3\r\n5\r\n2007\r\n2\r\n");
+        QVERIFY(f_->commencerConsultation(static_cast<Genre>(genre)));
+        QCOMPARE(octets(kLireCalendSer), QByteArray("0\r\n"));
+        QCOMPARE(octets(kAnneeSer), QByteArray::number(genre) + "\r\n");
+        poser(kLireCalendSer, "1\r\n");
+        QVERIFY(f_->choisirSortie(static_cast<Sortie>(sortie)));
+        QCOMPARE(octets(kLireCalendSer), QByteArray("0\r\n"));
+        QCOMPARE(octets(kAnneeSer), anneeSer);
+        QCOMPARE(f_->choixConsultation().genre, genre);
+        QCOMPARE(f_->choixConsultation().sortie, sortie);
+    }
+
+    void lectureDesNombres_data() {
+        QTest::addColumn<QByteArray>("anneeSer");
+        QTest::addColumn<long long>("genre");
+        QTest::addColumn<long long>("sortie");
+        QTest::newRow("entoures de blancs") << QByteArray(" 1 \r\n 4 \r\n") << 1LL << 4LL;
+        QTest::newRow("sur une ligne") << QByteArray("2,7\r\n") << 2LL << 7LL;
+        QTest::newRow("court") << QByteArray("2\r\n") << 2LL << 0LL;
+        QTest::newRow("vide") << QByteArray() << 0LL << 0LL;
+        QTest::newRow("illisible") << QByteArray("\xFF\x00\x01zz\r\n\"", 8) << 0LL << 0LL;
+    }
+    void lectureDesNombres() {
+        QFETCH(QByteArray, anneeSer);
+        QFETCH(long long, genre);
+        QFETCH(long long, sortie);
+        poser(kAnneeSer, anneeSer);
+        QCOMPARE(f_->choixConsultation().genre, genre);
+        QCOMPARE(f_->choixConsultation().sortie, sortie);
+        // Choosing the output keeps the kind whatever blanks surround it.
+        QVERIFY(f_->choisirSortie(Sortie::EcranAnnee));
+        QCOMPARE(octets(kAnneeSer), QByteArray::number(genre) + "\r\n7\r\n");
+    }
+
+    void sansFichiers() {
+        QCOMPARE(f_->choixConsultation().genre, 0);
+        QCOMPARE(f_->progression().compteur, 0);
+        QCOMPARE(f_->modeSauve(), 0);
+        QCOMPARE(f_->nomEnSauvegarde(), QString());
+        QCOMPARE(f_->imagesParValeur(), QStringList{});
+        QVERIFY(f_->choisirSortie(Sortie::ImprimanteMois));
+        QCOMPARE(octets(kAnneeSer), QByteArray("0\r\n4\r\n"));
+    }
+
+    void progression() {
+        QVERIFY(f_->ecrireProgression({3, 11, 2007, 2}));
+        QCOMPARE(octets(kLireCalendSer), QByteArray("3\r\n11\r\n2007\r\n2\r\n"));
+        const Progression p = f_->progression();
+        QCOMPARE(p.compteur, 3);
+        QCOMPARE(p.mois, 11);
+        QCOMPARE(p.annee, 2007);
+        QCOMPARE(p.voir2, 2);
+        QVERIFY(f_->remettreProgression());
+        QCOMPARE(octets(kLireCalendSer), QByteArray("0\r\n"));
+        QCOMPARE(f_->progression().mois, 0);
+    }
+
+    void imagesDeLAnnee() {
+        const QString couverture = u"/photos/couverture.jpg"_qs;
+        QVERIFY(f_->ecrireImageUnique(couverture));
+        QStringList attendu{couverture};
+        for (int m = 1; m <= 12; ++m) {
+            attendu << u"/photos/été, %1/m.jpg"_qs.arg(m);
+            QVERIFY(f_->ajouterImage(attendu.last()));
+        }
+        QCOMPARE(f_->imagesParLigne(), attendu);
+        QCOMPARE(f_->imagesParValeur(), attendu);
+        QCOMPARE(octets(kFichierSer).count("\r\n"), 13);
+
+        QVERIFY(f_->remplacerImageMois(3, u"/photos/\"mars\".jpg"_qs));
+        attendu[3] = u"/photos/\"mars\".jpg"_qs;
+        QCOMPARE(f_->imagesParLigne(), attendu);
+        QCOMPARE(f_->imagesParValeur(), attendu);
+        QVERIFY(!f_->remplacerImageMois(13, u"x"_qs));
+        QCOMPARE(f_->imagesParLigne(), attendu);
+
+        QVERIFY(f_->viderImages());
+        QCOMPARE(octets(kFichierSer), QByteArray());
+    }
+
+    void remplacerDansUnFichierCourt() {
+        QVERIFY(f_->ecrireImageUnique(u"/c.jpg"_qs));
+        QVERIFY(f_->remplacerImageMois(2, u"/fevrier.jpg"_qs));
+        QCOMPARE(f_->imagesParLigne(), (QStringList{u"/c.jpg"_qs, QString(), u"/fevrier.jpg"_qs}));
+    }
+
+    void finDeConsultation() {
+        QVERIFY(f_->commencerConsultation(Genre::Annee));
+        QVERIFY(f_->ecrireImageUnique(u"/c.jpg"_qs));
+        QVERIFY(f_->ecrireProgression({1, 1, 2007, 2}));
+        QVERIFY(f_->terminerConsultation());
+        QCOMPARE(octets(kFichierSer), QByteArray());
+        QCOMPARE(octets(kLireCalendSer), QByteArray("0\r\n"));
+        QCOMPARE(octets(kAnneeSer), QByteArray("0\r\n"));
+    }
+
+    void sauve() {
+        QVERIFY(f_->ecrireModeSauve(ModeSauve::ImpressionAnnee));
+        QCOMPARE(octets(kSauve), QByteArray("6\r\n"));
+        poser(kSauve, " 1 \r\nFAMILLE\r\n");
+        QCOMPARE(f_->modeSauve(), 1);
+        QVERIFY(f_->remettreSauve());
+        QCOMPARE(octets(kSauve), QByteArray("0\r\n"));
+    }
+
+    void nommer_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<QByteArray>("sauve");
+        QTest::addColumn<QByteArray>("lireSer");
+        QTest::addColumn<QString>("relu");
+        QTest::newRow("simple") << u"FAMILLE"_qs << u"FAMILLE2007.Ans"_qs
+                                << QByteArray("1\r\nFAMILLE\r\n") << QByteArray("FAMILLE\r\n")
+                                << u"FAMILLE"_qs;
+        QTest::newRow("blancs autour")
+            << u"  NOEL "_qs << u"NOEL2007.Ans"_qs << QByteArray("1\r\nNOEL\r\n")
+            << QByteArray("  NOEL \r\n") << u"NOEL"_qs;
+        QTest::newRow("vide") << QString() << u"2007.Ans"_qs << QByteArray("1\r\n\r\n")
+                              << QByteArray("\r\n") << QString();
+        QTest::newRow("virgule") << u"A,B"_qs << u"A,B2007.Ans"_qs << QByteArray("1\r\n\"A,B\"\r\n")
+                                 << QByteArray("\"A,B\"\r\n") << u"A,B"_qs;
+        QTest::newRow("guillemets")
+            << u"\"ZOE\""_qs << u"\"ZOE\"2007.Ans"_qs << QByteArray("1\r\n\"\"\"ZOE\"\"\"\r\n")
+            << QByteArray("\"\"\"ZOE\"\"\"\r\n") << u"\"ZOE\""_qs;
+        QTest::newRow("accents et points")
+            << u"ÉTÉ.2"_qs << u"ÉTÉ.22007.Ans"_qs << QByteArray("1\r\n\xC9T\xC9.2\r\n")
+            << QByteArray("\xC9T\xC9.2\r\n") << u"ÉTÉ.2"_qs;
+    }
+    void nommer() {
+        QFETCH(QString, nom);
+        QFETCH(QString, index);
+        QFETCH(QByteArray, sauve);
+        QFETCH(QByteArray, lireSer);
+        QFETCH(QString, relu);
+        bool demande = false;
+        QCOMPARE(f_->nommerCalendrier(nom, u" 2007 "_qs, [&] { return demande = true; }),
+                 Nommage::Fait);
+        QVERIFY(!demande);
+        QCOMPARE(fichiersSauvegarde(), QStringList{index});
+        QCOMPARE(octets(kSaveCalend + u'/' + index), QByteArray());
+        QCOMPARE(octets(kSauve), sauve);
+        QCOMPARE(octets(kLireSer), lireSer);
+        QCOMPARE(f_->nomEnSauvegarde(), relu);
+        QVERIFY(f_->calendrierExiste(nom, kAnnee));
+    }
+
+    void ecraser_data() {
+        QTest::addColumn<bool>("oui");
+        QTest::newRow("non") << false;
+        QTest::newRow("oui") << true;
+    }
+    void ecraser() {
+        QFETCH(bool, oui);
+        poser(u"SaveCalend/famille2007.ans"_qs, "SaveCalend/FAMILLEEntete2007.Ima\r\n");
+        poser(kSauve, "0\r\n");
+        poser(kLireSer, "AUTRE\r\n");
+        int questions = 0;
+        const Nommage fin = f_->nommerCalendrier(u"FAMILLE"_qs, kAnnee, [&] {
+            ++questions;
+            return oui;
+        });
+        QCOMPARE(questions, 1);
+        QCOMPARE(fin, oui ? Nommage::Fait : Nommage::Abandonne);
+        QCOMPARE(octets(u"SaveCalend/famille2007.ans"_qs),
+                 oui ? QByteArray() : QByteArray("SaveCalend/FAMILLEEntete2007.Ima\r\n"));
+        QCOMPARE(octets(kSauve), oui ? QByteArray("1\r\nFAMILLE\r\n") : QByteArray("0\r\n"));
+        QCOMPARE(octets(kLireSer), oui ? QByteArray("FAMILLE\r\n") : QByteArray("AUTRE\r\n"));
+        QCOMPARE(fichiersSauvegarde(), QStringList{u"famille2007.ans"_qs});
+    }
+
+    void nomRefuse_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("annee");
+        QTest::newRow("remonte") << u"../X"_qs << kAnnee;
+        QTest::newRow("barre") << u"A/B"_qs << kAnnee;
+        QTest::newRow("barre inverse") << u"A\\B"_qs << kAnnee;
+        QTest::newRow("point") << u"."_qs << kAnnee;
+        QTest::newRow("point point") << u".."_qs << kAnnee;
+        QTest::newRow("point point entoure") << u"  ..  "_qs << kAnnee;
+        QTest::newRow("commence par point point") << u"..X"_qs << kAnnee;
+        QTest::newRow("tabulation") << u"A\tB"_qs << kAnnee;
+        QTest::newRow("fin de ligne") << u"A\r\nB"_qs << kAnnee;
+        QTest::newRow("controle C1") << u"A\u0085B"_qs << kAnnee;
+        QTest::newRow("hors code") << u"A\u4E2D"_qs << kAnnee;
+        QTest::newRow("trop long") << QString(240, u'A') << kAnnee;
+        QTest::newRow("annee qui remonte") << u"FAMILLE"_qs << u"/../../x"_qs;
+    }
+    void nomRefuse() {
+        QFETCH(QString, nom);
+        QFETCH(QString, annee);
+        poser(kSauve, "0\r\n");
+        bool demande = false;
+        QCOMPARE(f_->nommerCalendrier(nom, annee, [&] { return demande = true; }), Nommage::Refuse);
+        QVERIFY(!demande);
+        QVERIFY(!f_->capturerPage(nom, annee, 1, page(1)));
+        QCOMPARE(QDir(dossier_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{kSauve});
+        QCOMPARE(octets(kSauve), QByteArray("0\r\n"));
+    }
+
+    void nomAcceptable_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("accepte");
+        QTest::newRow("vide") << QString() << true;
+        QTest::newRow("blancs") << u"   "_qs << true;
+        QTest::newRow("point dedans") << u"A.B"_qs << true;
+        QTest::newRow("point devant") << u".A"_qs << true;
+        QTest::newRow("euro") << u"€"_qs << true;
+        QTest::newRow("long mais possible") << QString(230, u'A') << true;
+        QTest::newRow("deux points dedans") << u"A..B"_qs << true;
+        QTest::newRow("suppression") << u"A\u007F"_qs << false;
+    }
+    void nomAcceptable() {
+        QFETCH(QString, nom);
+        QFETCH(bool, accepte);
+        QCOMPARE(FichiersTravail::nomAcceptable(nom), accepte);
+    }
+
+    void indexSansDossier() {
+        // A file where the save folder should be: the naming fails, nothing written.
+        poser(kSaveCalend, "");
+        QCOMPARE(f_->nommerCalendrier(u"X"_qs, kAnnee, {}), Nommage::Echec);
+        QVERIFY(!existe(kSauve));
+        QVERIFY(!existe(kLireSer));
+    }
+
+    void capture() {
+        sauverAnnee(u"FAMILLE"_qs);
+        const QStringList index = QString::fromLatin1(octets(u"SaveCalend/FAMILLE2007.Ans"_qs))
+                                      .split(u"\r\n"_qs, Qt::SkipEmptyParts);
+        QCOMPARE(index.size(), 14);
+        QCOMPARE(index[0], u"SaveCalend/FAMILLEEntete2007.Ima"_qs);
+        QCOMPARE(index[1], u"SaveCalend/FAMILLEJanvier2007.Ima"_qs);
+        QCOMPARE(index[2], u"SaveCalend/FAMILLEFevrier2007.Ima"_qs);
+        QCOMPARE(index[8], u"SaveCalend/FAMILLEAout2007.Ima"_qs);
+        QCOMPARE(index[12], u"SaveCalend/FAMILLEDecembre2007.Ima"_qs);
+        QCOMPARE(index[13], index[12]);
+        QCOMPARE(fichiersSauvegarde().size(), 14);
+        for (int p = 0; p < kPagesParCalendrier; ++p) {
+            QVERIFY(octets(index[p]).startsWith("BM"));
+            QImage relue(chemin(index[p]), "BMP");
+            QCOMPARE(relue.size(), QSize(40, 30));
+            QCOMPARE(relue.pixelColor(0, 0), page(p).pixelColor(0, 0));
+        }
+        const QStringList pages = f_->pagesCalendrier(u"FAMILLE2007.Ans"_qs);
+        QCOMPARE(pages.size(), kPagesParCalendrier);
+        QCOMPARE(pages[1], chemin(index[1]));
+        QVERIFY(!f_->capturerPage(u"FAMILLE"_qs, kAnnee, 13, page(0)));
+        QVERIFY(!f_->capturerPage(u"FAMILLE"_qs, kAnnee, 1, QImage()));
+    }
+
+    void sauverDeNouveau() {
+        sauverAnnee(u"FAMILLE"_qs);
+        QCOMPARE(f_->nommerCalendrier(u"FAMILLE"_qs, kAnnee, [] { return true; }), Nommage::Fait);
+        QCOMPARE(octets(u"SaveCalend/FAMILLE2007.Ans"_qs), QByteArray());
+        QVERIFY(f_->capturerPage(u"FAMILLE"_qs, kAnnee, 0, page(5)));
+        QCOMPARE(octets(u"SaveCalend/FAMILLE2007.Ans"_qs),
+                 QByteArray("SaveCalend/FAMILLEEntete2007.Ima\r\n"));
+        QCOMPARE(QImage(chemin(u"SaveCalend/FAMILLEEntete2007.Ima"_qs)).pixelColor(0, 0),
+                 page(5).pixelColor(0, 0));
+    }
+
+    void lister() {
+        QCOMPARE(f_->calendriersSauves(), QStringList{});
+        sauverAnnee(u"NOEL"_qs);
+        poser(u"SaveCalend/ancien1999.ANS"_qs, "");
+        poser(u"SaveCalend/notes.txt"_qs, "");
+        QVERIFY(QDir(chemin(kSaveCalend)).mkdir(u"dossier.Ans"_qs));
+        QCOMPARE(f_->calendriersSauves(), (QStringList{u"ancien1999.ANS"_qs, u"NOEL2007.Ans"_qs}));
+    }
+
+    void supprimer() {
+        sauverAnnee(u"FAMILLE"_qs);
+        sauverAnnee(u"NOEL"_qs);
+        QVERIFY(f_->supprimerCalendrier(u"FAMILLE2007.Ans"_qs));
+        QCOMPARE(f_->calendriersSauves(), QStringList{u"NOEL2007.Ans"_qs});
+        QCOMPARE(fichiersSauvegarde().size(), 14);
+        for (const QString& n : fichiersSauvegarde())
+            QVERIFY(n.startsWith(u"NOEL"_qs));
+        QVERIFY(!f_->supprimerCalendrier(u"FAMILLE2007.Ans"_qs));
+    }
+
+    void supprimerIndexRetouche_data() {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QStringList>("restent");
+        const QStringList tous{u"A.Ima"_qs, u"B.Ima"_qs, u"C.Ima"_qs};
+        QTest::newRow("court") << QByteArray("SaveCalend/A.Ima\r\n")
+                               << QStringList{u"B.Ima"_qs, u"C.Ima"_qs};
+        QTest::newRow("barres inverses")
+            << QByteArray("SaveCalend\\A.Ima\r\nsavecalend\\b.ima\r\n") << QStringList{u"C.Ima"_qs};
+        QTest::newRow("images absentes")
+            << QByteArray("SaveCalend/X.Ima\r\n\r\nSaveCalend/C.Ima\r\n")
+            << QStringList{u"A.Ima"_qs, u"B.Ima"_qs};
+        QTest::newRow("au-dela de 13 lignes")
+            << QByteArray("x\r\n").repeated(13) + "SaveCalend/A.Ima\r\n"
+            << tous;
+        QTest::newRow("hors du dossier")
+            << QByteArray("Enfant\r\n../Enfant\r\nSaveCalend/../Fete\r\nSaveCalend\\..\\Sauve\r\n"
+                          "SaveCalend\r\nSaveCalend/\r\nSaveCalend/sous/Z.Ima\r\n"
+                          "@/SaveCalend/../Fete\r\n@/Sauve\r\n")
+            << tous;
+        QTest::newRow("chemin absolu dedans")
+            << QByteArray() << QStringList{u"B.Ima"_qs, u"C.Ima"_qs};
+    }
+    void supprimerIndexRetouche() {
+        QFETCH(QByteArray, index);
+        QFETCH(QStringList, restent);
+        for (const QString& n : {kEnfant, kFete, kSauve})
+            poser(n, "garde\r\n");
+        for (const QString& n : {u"A.Ima"_qs, u"B.Ima"_qs, u"C.Ima"_qs})
+            poser(kSaveCalend + u'/' + n, "BM");
+        poser(u"SaveCalend/sous/Z.Ima"_qs, "BM");
+        // '@' stands for the working folder, for absolute paths.
+        if (index.isEmpty())
+            index = "@/SaveCalend/A.Ima\r\n";
+        index.replace("@", QFile::encodeName(dossier_->path()));
+        poser(u"SaveCalend/X2007.Ans"_qs, index);
+
+        QVERIFY(f_->supprimerCalendrier(u"X2007.Ans"_qs));
+        QCOMPARE(fichiersSauvegarde(), restent);
+        for (const QString& n : {kEnfant, kFete, kSauve})
+            QCOMPARE(octets(n), QByteArray("garde\r\n"));
+        QVERIFY(existe(u"SaveCalend/sous/Z.Ima"_qs));
+    }
+
+    void supprimerUnLien() {
+        // A page that is a link to a file outside: the link goes, the file stays.
+        poser(kEnfant, "garde\r\n");
+        QDir().mkpath(chemin(kSaveCalend));
+        QVERIFY(QFile::link(chemin(kEnfant), chemin(u"SaveCalend/L.Ima"_qs)));
+        poser(u"SaveCalend/L2007.Ans"_qs, "SaveCalend/L.Ima\r\n");
+        QVERIFY(f_->supprimerCalendrier(u"L2007.Ans"_qs));
+        QCOMPARE(fichiersSauvegarde(), QStringList{});
+        QCOMPARE(octets(kEnfant), QByteArray("garde\r\n"));
+    }
+
+    void supprimerHorsDuDossier_data() {
+        QTest::addColumn<QString>("index");
+        QTest::newRow("remonte") << u"../Enfant"_qs;
+        QTest::newRow("point point") << u".."_qs;
+        QTest::newRow("vide") << QString();
+        QTest::newRow("absent") << u"RIEN2007.Ans"_qs;
+    }
+    void supprimerHorsDuDossier() {
+        QFETCH(QString, index);
+        poser(kEnfant, "garde\r\n");
+        QDir().mkpath(chemin(kSaveCalend));
+        QVERIFY(!f_->supprimerCalendrier(index));
+        QCOMPARE(f_->pagesCalendrier(index), QStringList{});
+        QCOMPARE(octets(kEnfant), QByteArray("garde\r\n"));
+        QVERIFY(existe(kSaveCalend));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFichiersTravail)
+#include "tst_fichierstravail.moc"

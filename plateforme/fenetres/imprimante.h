@@ -1,0 +1,63 @@
+#pragma once
+
+// Printing: sheets on which pictures are drawn into rectangles given in twips
+// from the sheet's top-left corner. Documents go to the system's default
+// printer; a system without any printer gets a PDF file instead.
+
+#include <QImage>
+#include <QList>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+namespace plateforme {
+
+// The only settings the suite gives a printer.
+struct ReglagesImpression {
+    QPageSize::PageSizeId papier = QPageSize::A4;
+    QPageLayout::Orientation orientation = QPageLayout::Landscape;
+    bool couleur = true;
+    bool operator==(const ReglagesImpression&) const = default;
+};
+
+class Imprimante {
+public:
+    virtual ~Imprimante() = default;
+
+    // Before anything is drawn.
+    virtual void regler(const ReglagesImpression& reglages) = 0;
+    // Draws `image` stretched into `cadre` (twips) on the current sheet.
+    void dessinerImage(const QImage& image, const QRect& cadre);
+    // Ends the current sheet; the next drawing starts a new one. A sheet on
+    // which nothing is drawn is never printed, so a last `nouvellePage` before
+    // `terminer` adds no blank sheet.
+    void nouvellePage();
+    // Ends the document, which goes to the printer. False when it failed.
+    bool terminer();
+
+    // The file the document went to when it is one (a system without a
+    // printer); empty for a printer, or when nothing was printed.
+    virtual QString fichier() const { return {}; }
+    int feuillesCommencees() const { return feuilles_; }
+
+protected:
+    virtual void dessiner(const QImage& image, const QRect& cadre) = 0;
+    virtual void nouvelleFeuille() = 0;
+    virtual bool finir() = 0;
+
+private:
+    int feuilles_ = 0;
+    bool feuilleFinie_ = false;
+};
+
+// The printer a document goes to: the system's default printer (its first
+// one when none is marked default), or, on a system without any, the PDF file
+// `pdfDeSecours`.
+std::unique_ptr<Imprimante> ouvrirImprimante(const QString& pdfDeSecours);
+
+// A document written to the PDF file `chemin`, whatever printers there are.
+std::unique_ptr<Imprimante> imprimantePdf(const QString& chemin);
+
+} // namespace plateforme
