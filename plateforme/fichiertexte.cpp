@@ -148,16 +148,34 @@ bool reecrire(const QString& chemin, const QStringList& lignes) {
     QSaveFile f(cheminReel(chemin));
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    f.write(octetsDesLignes(lignes));
+    // commit() alone can report success after a short write or a failed
+    // buffered one, and put a cut file in the old one's place.
+    const QByteArray octets = octetsDesLignes(lignes);
+    if (f.write(octets) != octets.size() || !f.flush() || f.error() != QFileDevice::NoError) {
+        f.cancelWriting();
+        return false;
+    }
     return f.commit();
 }
 
 bool prolonger(const QString& chemin, const QStringList& lignes) {
-    QFile f(cheminReel(chemin));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    const QString reel = cheminReel(chemin);
+    const bool existait = QFileInfo::exists(reel);
+    // Unbuffered, so that nothing left in a buffer can land after the file is
+    // cut back.
+    QFile f(reel);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
+    const qint64 taille = f.size();
     const QByteArray octets = octetsDesLignes(lignes);
-    return f.write(octets) == octets.size();
+    if (f.write(octets) == octets.size())
+        return true;
+    // A half-written line would be read as a value of its own.
+    if (existait)
+        f.resize(taille);
+    else
+        f.remove();
+    return false;
 }
 
 bool vider(const QString& chemin) {
