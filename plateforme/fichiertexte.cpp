@@ -204,22 +204,27 @@ std::optional<QString> LecteurValeurs::suivante() {
     const QString& t = texte_;
     if (pos_ >= t.size())
         return std::nullopt;
-    qsizetype finLigne = t.indexOf(u'\n', pos_);
-    if (finLigne < 0)
-        finLigne = t.size();
+    // A line's end is looked for once, and a comma only up to it, so that
+    // reading a file stays linear in its length even without commas.
+    if (finLigne_ < pos_) {
+        finLigne_ = t.indexOf(u'\n', pos_);
+        if (finLigne_ < 0)
+            finLigne_ = t.size();
+    }
+    const qsizetype finLigne = finLigne_;
     while (pos_ < finLigne && estBlanc(t[pos_]))
         ++pos_;
+    const bool entreGuillemets = pos_ < finLigne && t[pos_] == u'"';
     QString valeur;
-    if (pos_ < finLigne && t[pos_] == u'"') {
+    if (entreGuillemets)
         valeur = lireGuillemets(t, pos_, finLigne);
-        qsizetype virgule = t.indexOf(u',', pos_);
-        pos_ = (virgule >= 0 && virgule < finLigne) ? virgule + 1 : finLigne;
-    } else {
-        qsizetype virgule = t.indexOf(u',', pos_);
-        const qsizetype fin = (virgule >= 0 && virgule < finLigne) ? virgule : finLigne;
+    qsizetype fin = QStringView(t).first(finLigne).indexOf(u',', pos_);
+    if (fin < 0)
+        fin = finLigne;
+    // After the closing quote, anything up to the comma is left out.
+    if (!entreGuillemets)
         valeur = t.mid(pos_, fin - pos_);
-        pos_ = fin < finLigne ? fin + 1 : finLigne;
-    }
+    pos_ = fin < finLigne ? fin + 1 : finLigne;
     // A value that closes its line moves the reader to the next line; a
     // comma at the very end of a line announces nothing more on it.
     if (pos_ >= finLigne)

@@ -57,6 +57,7 @@ public:
 private:
     QString texte_;
     qsizetype pos_ = 0;
+    qsizetype finLigne_ = -1; // the end of the line `pos_` is in, once found
 };
 
 // All the values of a file, in order.

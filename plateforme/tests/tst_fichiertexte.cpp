@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -65,6 +66,49 @@ QStringList lignesNumerotees(int n) {
     for (int i = 0; i < n; ++i)
         lignes << u"%1 ANNIVERSAIRE DE LA FAMILLE"_qs.arg(i, 4, 10, QChar(u'0'));
     return lignes;
+}
+
+// The reader by value as first written, which searched each comma through the
+// rest of the whole text: slow on long files, but what every input must keep
+// reading as.
+QStringList valeursDeReference(QString t) {
+    t.replace(u"\r\n"_qs, u"\n"_qs);
+    QStringList valeurs;
+    qsizetype pos = 0;
+    while (pos < t.size()) {
+        qsizetype finLigne = t.indexOf(u'\n', pos);
+        if (finLigne < 0)
+            finLigne = t.size();
+        while (pos < finLigne && (t[pos] == u' ' || t[pos] == u'\t'))
+            ++pos;
+        QString valeur;
+        if (pos < finLigne && t[pos] == u'"') {
+            ++pos;
+            while (pos < finLigne) {
+                if (t[pos] == u'"') {
+                    if (pos + 1 < finLigne && t[pos + 1] == u'"') {
+                        valeur += u'"';
+                        pos += 2;
+                        continue;
+                    }
+                    ++pos;
+                    break;
+                }
+                valeur += t[pos++];
+            }
+            const qsizetype virgule = t.indexOf(u',', pos);
+            pos = (virgule >= 0 && virgule < finLigne) ? virgule + 1 : finLigne;
+        } else {
+            const qsizetype virgule = t.indexOf(u',', pos);
+            const qsizetype fin = (virgule >= 0 && virgule < finLigne) ? virgule : finLigne;
+            valeur = t.mid(pos, fin - pos);
+            pos = fin < finLigne ? fin + 1 : finLigne;
+        }
+        if (pos >= finLigne)
+            pos = finLigne + 1;
+        valeurs << valeur;
+    }
+    return valeurs;
 }
 
 } // namespace
@@ -171,6 +215,28 @@ private slots:
         QFETCH(QStringList, valeurs);
         poser(u"v"_qs, contenu);
         QCOMPARE(lireValeurs(chemin(u"v"_qs)), valeurs);
+    }
+
+    void lectureParValeurCommeLaReference_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        const QList<QByteArray> fixes = {
+            "\"a\"\"",        "\"\r\n",         "a\rb,c\r\n",   "  ,  \n,,,",
+            " \"a\" \"b\",c", "\"a,\nb\",c\n",  "\r\r\n\n\r\n", "\t\"\"\"\" x, y \r\n",
+            "a,\"",           "x ,\r\n\r\n ,y "};
+        for (qsizetype i = 0; i < fixes.size(); ++i)
+            QTest::addRow("fixe %lld", static_cast<long long>(i)) << fixes[i];
+        QRandomGenerator hasard(1789);
+        for (int i = 0; i < 300; ++i) {
+            QByteArray texte;
+            for (int n = hasard.bounded(40); n > 0; --n)
+                texte += "a,\" \r\n"[hasard.bounded(6)];
+            QTest::addRow("hasard %d", i) << texte;
+        }
+    }
+    void lectureParValeurCommeLaReference() {
+        QFETCH(QByteArray, contenu);
+        poser(u"v"_qs, contenu);
+        QCOMPARE(lireValeurs(chemin(u"v"_qs)), valeursDeReference(QString::fromLatin1(contenu)));
     }
 
     void lectureParLigne_data() {
