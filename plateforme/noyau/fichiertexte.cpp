@@ -148,16 +148,34 @@ bool reecrire(const QString& chemin, const QStringList& lignes) {
     QSaveFile f(cheminReel(chemin));
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    f.write(octetsDesLignes(lignes));
+    // commit() alone can report success after a short write or a failed
+    // buffered one, and put a cut file in the old one's place.
+    const QByteArray octets = octetsDesLignes(lignes);
+    if (f.write(octets) != octets.size() || !f.flush() || f.error() != QFileDevice::NoError) {
+        f.cancelWriting();
+        return false;
+    }
     return f.commit();
 }
 
 bool prolonger(const QString& chemin, const QStringList& lignes) {
-    QFile f(cheminReel(chemin));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    const QString reel = cheminReel(chemin);
+    const bool existait = QFileInfo::exists(reel);
+    // Unbuffered, so that nothing left in a buffer can land after the file is
+    // cut back.
+    QFile f(reel);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
+    const qint64 taille = f.size();
     const QByteArray octets = octetsDesLignes(lignes);
-    return f.write(octets) == octets.size();
+    if (f.write(octets) == octets.size())
+        return true;
+    // A half-written line would be read as a value of its own.
+    if (existait)
+        f.resize(taille);
+    else
+        f.remove();
+    return false;
 }
 
 bool vider(const QString& chemin) {
@@ -186,22 +204,27 @@ std::optional<QString> LecteurValeurs::suivante() {
     const QString& t = texte_;
     if (pos_ >= t.size())
         return std::nullopt;
-    qsizetype finLigne = t.indexOf(u'\n', pos_);
-    if (finLigne < 0)
-        finLigne = t.size();
+    // A line's end is looked for once, and a comma only up to it, so that
+    // reading a file stays linear in its length even without commas.
+    if (finLigne_ < pos_) {
+        finLigne_ = t.indexOf(u'\n', pos_);
+        if (finLigne_ < 0)
+            finLigne_ = t.size();
+    }
+    const qsizetype finLigne = finLigne_;
     while (pos_ < finLigne && estBlanc(t[pos_]))
         ++pos_;
+    const bool entreGuillemets = pos_ < finLigne && t[pos_] == u'"';
     QString valeur;
-    if (pos_ < finLigne && t[pos_] == u'"') {
+    if (entreGuillemets)
         valeur = lireGuillemets(t, pos_, finLigne);
-        qsizetype virgule = t.indexOf(u',', pos_);
-        pos_ = (virgule >= 0 && virgule < finLigne) ? virgule + 1 : finLigne;
-    } else {
-        qsizetype virgule = t.indexOf(u',', pos_);
-        const qsizetype fin = (virgule >= 0 && virgule < finLigne) ? virgule : finLigne;
+    qsizetype fin = QStringView(t).first(finLigne).indexOf(u',', pos_);
+    if (fin < 0)
+        fin = finLigne;
+    // After the closing quote, anything up to the comma is left out.
+    if (!entreGuillemets)
         valeur = t.mid(pos_, fin - pos_);
-        pos_ = fin < finLigne ? fin + 1 : finLigne;
-    }
+    pos_ = fin < finLigne ? fin + 1 : finLigne;
     // A value that closes its line moves the reader to the next line; a
     // comma at the very end of a line announces nothing more on it.
     if (pos_ >= finLigne)

@@ -29,9 +29,11 @@ bool representableCp1252(QChar c);
 // reading by line both give it back whole; any other value stands as it is.
 
 // Rewrites the file whole, atomically: an interrupted rewrite leaves the old
-// file or the new one, never a mix. False when the file could not be written.
+// file or the new one, never a mix. False, the old file kept as it was, when
+// the new one could not be written whole (a full disk, a read-only folder).
 bool reecrire(const QString& chemin, const QStringList& lignes);
-// Adds lines at the end, creating the file when missing.
+// Adds lines at the end, creating the file when missing. False, the file left
+// as it was (or still missing), when the lines could not be added whole.
 bool prolonger(const QString& chemin, const QStringList& lignes);
 // Rewrites the file with no line at all (length 0).
 bool vider(const QString& chemin);
@@ -55,6 +57,7 @@ public:
 private:
     QString texte_;
     qsizetype pos_ = 0;
+    qsizetype finLigne_ = -1; // the end of the line `pos_` is in, once found
 };
 
 // All the values of a file, in order.

@@ -3,11 +3,115 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <csignal>
+#include <linux/capability.h>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace plateforme;
+
+namespace {
+
+// A full disk for the time of a write: past `octets`, a write fails (EFBIG)
+// instead of ending the process.
+class DisquePlein {
+public:
+    explicit DisquePlein(rlim_t octets) : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &avant_);
+        const rlimit limite{octets, avant_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~DisquePlein() {
+        setrlimit(RLIMIT_FSIZE, &avant_);
+        std::signal(SIGXFSZ, signal_);
+    }
+
+private:
+    rlimit avant_{};
+    void (*signal_)(int);
+};
+
+// A read-only folder for the time of a write. Root's power to write anywhere
+// is set aside meanwhile, so that the folder holds for it too.
+class DossierEnLectureSeule {
+public:
+    explicit DossierEnLectureSeule(const QString& dossier) : dossier_(QFile::encodeName(dossier)) {
+        ::chmod(dossier_.constData(), 0555);
+        syscall(SYS_capget, &entete_, droits_.data());
+        auto sans = droits_;
+        sans[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+        syscall(SYS_capset, &entete_, sans.data());
+    }
+    ~DossierEnLectureSeule() {
+        syscall(SYS_capset, &entete_, droits_.data());
+        ::chmod(dossier_.constData(), 0755);
+    }
+
+private:
+    QByteArray dossier_;
+    __user_cap_header_struct entete_{_LINUX_CAPABILITY_VERSION_3, 0};
+    std::array<__user_cap_data_struct, 2> droits_{};
+};
+
+// `n` lines of 33 bytes each once written.
+QStringList lignesNumerotees(int n) {
+    QStringList lignes;
+    for (int i = 0; i < n; ++i)
+        lignes << u"%1 ANNIVERSAIRE DE LA FAMILLE"_qs.arg(i, 4, 10, QChar(u'0'));
+    return lignes;
+}
+
+// The reader by value as first written, which searched each comma through the
+// rest of the whole text: slow on long files, but what every input must keep
+// reading as.
+QStringList valeursDeReference(QString t) {
+    t.replace(u"\r\n"_qs, u"\n"_qs);
+    QStringList valeurs;
+    qsizetype pos = 0;
+    while (pos < t.size()) {
+        qsizetype finLigne = t.indexOf(u'\n', pos);
+        if (finLigne < 0)
+            finLigne = t.size();
+        while (pos < finLigne && (t[pos] == u' ' || t[pos] == u'\t'))
+            ++pos;
+        QString valeur;
+        if (pos < finLigne && t[pos] == u'"') {
+            ++pos;
+            while (pos < finLigne) {
+                if (t[pos] == u'"') {
+                    if (pos + 1 < finLigne && t[pos + 1] == u'"') {
+                        valeur += u'"';
+                        pos += 2;
+                        continue;
+                    }
+                    ++pos;
+                    break;
+                }
+                valeur += t[pos++];
+            }
+            const qsizetype virgule = t.indexOf(u',', pos);
+            pos = (virgule >= 0 && virgule < finLigne) ? virgule + 1 : finLigne;
+        } else {
+            const qsizetype virgule = t.indexOf(u',', pos);
+            const qsizetype fin = (virgule >= 0 && virgule < finLigne) ? virgule : finLigne;
+            valeur = t.mid(pos, fin - pos);
+            pos = fin < finLigne ? fin + 1 : finLigne;
+        }
+        if (pos >= finLigne)
+            pos = finLigne + 1;
+        valeurs << valeur;
+    }
+    return valeurs;
+}
+
+} // namespace
 
 class TestFichierTexte : public QObject {
     Q_OBJECT
@@ -113,6 +217,28 @@ private slots:
         QCOMPARE(lireValeurs(chemin(u"v"_qs)), valeurs);
     }
 
+    void lectureParValeurCommeLaReference_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        const QList<QByteArray> fixes = {
+            "\"a\"\"",        "\"\r\n",         "a\rb,c\r\n",   "  ,  \n,,,",
+            " \"a\" \"b\",c", "\"a,\nb\",c\n",  "\r\r\n\n\r\n", "\t\"\"\"\" x, y \r\n",
+            "a,\"",           "x ,\r\n\r\n ,y "};
+        for (qsizetype i = 0; i < fixes.size(); ++i)
+            QTest::addRow("fixe %lld", static_cast<long long>(i)) << fixes[i];
+        QRandomGenerator hasard(1789);
+        for (int i = 0; i < 300; ++i) {
+            QByteArray texte;
+            for (int n = hasard.bounded(40); n > 0; --n)
+                texte += "a,\" \r\n"[hasard.bounded(6)];
+            QTest::addRow("hasard %d", i) << texte;
+        }
+    }
+    void lectureParValeurCommeLaReference() {
+        QFETCH(QByteArray, contenu);
+        poser(u"v"_qs, contenu);
+        QCOMPARE(lireValeurs(chemin(u"v"_qs)), valeursDeReference(QString::fromLatin1(contenu)));
+    }
+
     void lectureParLigne_data() {
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<QStringList>("lignes");
@@ -204,12 +330,77 @@ private slots:
         QCOMPARE(QDir(dossier_.path()).entryList(QDir::Files).size(), 2);
     }
 
-    void reecritureImpossible() {
-        // No folder: nothing is created and the failure is told.
-        QVERIFY(!reecrire(chemin(u"absent/f"_qs), {u"x"_qs}));
-        QVERIFY(!prolonger(chemin(u"absent/f"_qs), {u"x"_qs}));
-        QVERIFY(!QFileInfo::exists(chemin(u"absent"_qs)));
-        // A folder in the file's place stays as it is.
+    // A write that cannot be completed is told and leaves the folder as it
+    // was: the old file byte for byte (or no file), nothing beside it.
+    void ecritureImpossible_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("avant"); // lines already there; -1: no file
+        QTest::addColumn<int>("nouvelles");
+        QTest::addColumn<int>("disque"); // bytes a file may reach; 0: no limit
+        QTest::addColumn<bool>("lectureSeule");
+        const QString liste = u"s/Fete"_qs, neuf = u"s/Neuf"_qs, perdu = u"absent/f"_qs;
+        // 40 lines: 1320 bytes; 1000 lines go past Qt's write buffer.
+        QTest::newRow("reecriture, disque plein")
+            << u"reecrire"_qs << liste << 40 << 5 << 100 << false;
+        QTest::newRow("grande reecriture, disque plein")
+            << u"reecrire"_qs << liste << 40 << 1000 << 20000 << false;
+        QTest::newRow("prolongement, disque plein")
+            << u"prolonger"_qs << liste << 40 << 5 << 1400 << false;
+        QTest::newRow("grand prolongement, disque plein")
+            << u"prolonger"_qs << liste << 40 << 1000 << 20000 << false;
+        QTest::newRow("prolongement d'un absent, disque plein")
+            << u"prolonger"_qs << neuf << -1 << 5 << 100 << false;
+        QTest::newRow("reecriture, lecture seule")
+            << u"reecrire"_qs << liste << 40 << 5 << 0 << true;
+        QTest::newRow("vider, lecture seule") << u"vider"_qs << liste << 40 << 0 << 0 << true;
+        QTest::newRow("prolongement d'un absent, lecture seule")
+            << u"prolonger"_qs << neuf << -1 << 5 << 0 << true;
+        QTest::newRow("reecriture, dossier absent")
+            << u"reecrire"_qs << perdu << -1 << 1 << 0 << false;
+        QTest::newRow("prolongement, dossier absent")
+            << u"prolonger"_qs << perdu << -1 << 1 << 0 << false;
+    }
+    void ecritureImpossible() {
+        QFETCH(QString, operation);
+        QFETCH(QString, nom);
+        QFETCH(int, avant);
+        QFETCH(int, nouvelles);
+        QFETCH(int, disque);
+        QFETCH(bool, lectureSeule);
+        QVERIFY(QDir(dossier_.path()).mkdir(u"s"_qs));
+        if (avant >= 0)
+            QVERIFY(reecrire(chemin(nom), lignesNumerotees(avant)));
+        const QString dossier = QFileInfo(chemin(nom)).path();
+        const auto entrees = [&] {
+            return QFileInfo::exists(dossier)
+                       ? QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden |
+                                                 QDir::NoDotAndDotDot)
+                       : QStringList{u"<absent>"_qs};
+        };
+        const QStringList entreesAvant = entrees();
+        const QByteArray octetsAvant = octets(nom);
+        bool ecrit = false;
+        {
+            std::optional<DisquePlein> plein;
+            std::optional<DossierEnLectureSeule> protege;
+            if (disque > 0)
+                plein.emplace(disque);
+            if (lectureSeule)
+                protege.emplace(dossier);
+            const QString f = chemin(nom);
+            const QStringList lignes = lignesNumerotees(nouvelles);
+            ecrit = operation == u"vider"_qs       ? vider(f)
+                    : operation == u"prolonger"_qs ? prolonger(f, lignes)
+                                                   : reecrire(f, lignes);
+        }
+        QVERIFY(!ecrit);
+        QCOMPARE(octets(nom), octetsAvant);
+        QCOMPARE(entrees(), entreesAvant);
+    }
+
+    void dossierALaPlaceDuFichier() {
+        // It stays as it is, and the failure is told.
         QVERIFY(QDir(dossier_.path()).mkdir(u"d"_qs));
         poser(u"d/dedans"_qs, "garde\r\n");
         QVERIFY(!reecrire(chemin(u"d"_qs), {u"x"_qs}));
