@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QMdiSubWindow>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QToolButton>
 
@@ -91,23 +92,26 @@ public:
     }
 
     // The month (or the year) asked and its output chosen on the toolbar.
-    void demanderMois(int bouton) {
+    void demanderMois(int bouton, const QString& mois = u"12"_qs,
+                      const QString& annee = u"2026"_qs) {
         cliquer(1);
-        repondreAuHub(hub().Text3, u"12"_qs);
-        repondreAuHub(hub().Text4, u"2026"_qs);
+        repondreAuHub(hub().Text3, mois);
+        repondreAuHub(hub().Text4, annee);
         QCOMPARE(hub().boutonsMontres(), QList<int>({4, 7, 11, 15, 17}));
         cliquer(bouton);
     }
-    void demanderAnnee() {
+    void demanderAnnee(const QString& annee = u"2026"_qs) {
         cliquer(2);
-        repondreAuHub(hub().Text5, u"2026"_qs);
+        repondreAuHub(hub().Text5, annee);
     }
 
     // One picture chosen in LireImage: the one in the other folder.
     void choisirImageDuMois() {
         LireImage& f = programme.lireImage();
         QVERIFY(f.isVisible() && sousFenetreMaximisee(f));
-        QCOMPARE(f.Label3.text(), u"Mois 12 Annee 2026"_qs);
+        const Consultation& c = hub().consultation();
+        QCOMPARE(f.Label3.text(),
+                 u"Mois %1 Annee %2"_qs.arg(c.mois, 2, 10, QChar(u'0')).arg(c.annee));
         Atelier::cliquerDossier(f, bac.chemin(kAutreDossier));
         Atelier::cliquerFichier(f, 0);
         Atelier::cliquerBouton(f); // Confirmer
@@ -190,10 +194,333 @@ public:
     Programme programme;
 };
 
+// A user wandering through the program: seeded random flows from the hub,
+// wrong answers among the right ones, and after every step a look at what
+// the frame shows and what the working folder holds.
+class Marche {
+public:
+    enum class Lieu { Menu, Editeur, LireImage, Entete, DouzeImage, Page, Fin };
+
+    Marche(Parcours& p, quint32 graine) : p_(p), alea_(graine) {}
+
+    // Walks until `pas` steps are made or the program is ended.
+    void marcher(int pas) {
+        while (pas_ < pas && lieu_ != Lieu::Fin) {
+            const int tirage = un(10);
+            if (tirage < 3)
+                ETAPE(mois());
+            else if (tirage < 7)
+                ETAPE(annee());
+            else if (tirage < 9)
+                ETAPE(editeur());
+            else
+                ETAPE(etape([&] { p_.cliquer(15); }, Lieu::Menu)); // the help, noted
+        }
+    }
+    int pas() const { return pas_; }
+
+private:
+    int un(int sur) { return static_cast<int>(alea_.bounded(sur)); }
+    template <class T> const T& parmi(const QList<T>& l) { return l[un(int(l.size()))]; }
+
+    // One gesture, then the checks of where it must lead.
+    template <class Geste> void etape(Geste geste, Lieu attendu) {
+        ++pas_;
+        geste();
+        if (QTest::currentTestFailed())
+            return;
+        lieu_ = attendu;
+        verifier();
+    }
+
+    QWidget* fenetreAttendue() {
+        switch (lieu_) {
+        case Lieu::Menu:
+        case Lieu::Editeur:
+            return &p_.hub();
+        case Lieu::LireImage:
+            return &p_.programme.lireImage();
+        case Lieu::Entete:
+            return &p_.programme.entete();
+        case Lieu::DouzeImage:
+            return &p_.programme.douzeImage();
+        case Lieu::Page:
+            return &p_.page();
+        case Lieu::Fin:
+            break;
+        }
+        return nullptr;
+    }
+
+    void verifier() {
+        const QString ou = u"pas %1"_qs.arg(pas_);
+        if (lieu_ == Lieu::Fin) {
+            QVERIFY2(p_.programme.termine(), qPrintable(ou));
+            return;
+        }
+        QVERIFY2(!p_.programme.termine(), qPrintable(ou));
+        MenuUn& cadre = p_.programme.menuUn();
+        QVERIFY2(cadre.isVisible(), qPrintable(ou));
+        // Exactly one window in the frame, and the one the flow leads to.
+        int montrees = 0;
+        for (const QMdiSubWindow* s : cadre.findChildren<QMdiSubWindow*>())
+            montrees += s->isVisible() && s->widget() && s->widget()->isVisible();
+        QVERIFY2(montrees == 1, qPrintable(ou + u" : %1 fenêtres"_qs.arg(montrees)));
+        QWidget* attendue = fenetreAttendue();
+        const QWidget* montree = cadre.fenetreMontree();
+        QVERIFY2(
+            montree == attendue,
+            qPrintable(ou + u" : "_qs +
+                       QString::fromLatin1(montree ? montree->metaObject()->className() : "rien")));
+        Calend& hub = p_.hub();
+        if (lieu_ == Lieu::Menu) {
+            QVERIFY2(hub.Toolbar1.isVisible() && !hub.boutonsMontres().isEmpty(), qPrintable(ou));
+            QCOMPARE(cadre.windowTitle(), u"Menu"_qs);
+        } else if (lieu_ == Lieu::Editeur) {
+            QVERIFY2(!hub.Toolbar1.isVisible() && hub.Label12.isVisible(), qPrintable(ou));
+        } else if (lieu_ == Lieu::Page) {
+            QVERIFY2(pageATaTaille(p_.page()), qPrintable(ou));
+        }
+        // Nothing half-written: only the working files themselves, each whole.
+        const QStringList presents =
+            QDir(p_.bac.travail()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QString& nom : presents)
+            QVERIFY2(kFichiersDeTravail.contains(nom), qPrintable(ou + u" : "_qs + nom));
+        const QStringList annee = p_.lignes(kAnneeSer);
+        QVERIFY2(annee.size() <= 2, qPrintable(ou));
+        const QStringList progression = p_.lignes(kLireCalendSer);
+        QVERIFY2(progression.size() <= 1 || progression.size() == 4, qPrintable(ou));
+        if (lieu_ == Lieu::Menu)
+            QVERIFY2(p_.temporairesRestants().isEmpty(), qPrintable(ou));
+    }
+
+    void mois() {
+        ETAPE(etape([&] { p_.cliquer(1); }, Lieu::Menu));
+        if (un(4) == 0)
+            ETAPE(etape([&] { repondre(p_.hub().Text3, parmi(kMoisRefuses)); }, Lieu::Menu));
+        if (un(8) == 0)
+            return etape([&] { p_.cliquer(11); }, Lieu::Menu);
+        ETAPE(etape([&] { repondre(p_.hub().Text3, parmi(kMoisAcceptes)); }, Lieu::Menu));
+        if (un(5) == 0)
+            return etape([&] { repondre(p_.hub().Text4, parmi(kAnneesRefusees)); }, Lieu::Menu);
+        ETAPE(etape([&] { repondre(p_.hub().Text4, parmi(kAnneesAcceptees)); }, Lieu::Menu));
+        const int sortie = parmi(QList<int>{4, 7, 7, 11});
+        if (sortie == 11)
+            return etape([&] { p_.cliquer(11); }, Lieu::Menu);
+        ETAPE(etape([&] { p_.cliquer(sortie); }, Lieu::LireImage));
+        LireImage& f = p_.programme.lireImage();
+        if (un(4) == 0)
+            ETAPE(etape([&] { Atelier::cliquerBouton(f); }, Lieu::LireImage)); // nothing chosen
+        ETAPE(etape([&] { Atelier::cliquerFichier(f, un(f.File1.count())); }, Lieu::LireImage));
+        ETAPE(etape([&] { Atelier::cliquerBouton(f); }, Lieu::LireImage));
+        ETAPE(etape([&] { Atelier::cliquerBouton(f); }, Lieu::Page));
+        autreConsultation();
+    }
+
+    void annee() {
+        ETAPE(etape([&] { p_.cliquer(2); }, Lieu::Menu));
+        if (un(6) == 0)
+            return etape([&] { repondre(p_.hub().Text5, parmi(kAnneesRefusees)); }, Lieu::Menu);
+        ETAPE(etape([&] { repondre(p_.hub().Text5, parmi(kAnneesAcceptees)); }, Lieu::Menu));
+        bool sauvee = false;
+        const int choix = un(10);
+        if (choix == 0) { // on towards the screen, then back
+            ETAPE(etape([&] { p_.cliquer(14); }, Lieu::Menu));
+            return etape([&] { p_.cliquer(11); }, Lieu::Menu);
+        }
+        if (choix == 1) {
+            ETAPE(etape([&] { p_.cliquer(5); }, Lieu::Entete));
+        } else {
+            if (choix < 5) {
+                ETAPE(nommer());
+                sauvee = true;
+            } else {
+                ETAPE(etape([&] { p_.cliquer(14); }, Lieu::Menu));
+            }
+            ETAPE(etape([&] { p_.cliquer(6); }, Lieu::Entete));
+        }
+        Entete& e = p_.programme.entete();
+        ETAPE(etape([&] { Atelier::cliquerFichier(e, un(e.File1.count())); }, Lieu::Entete));
+        ETAPE(etape([&] { Atelier::cliquerBouton(e); }, Lieu::Entete));
+        ETAPE(etape([&] { Atelier::cliquerBouton(e); }, Lieu::DouzeImage));
+        DouzeImage& d = p_.programme.douzeImage();
+        for (int m = 1; m <= 12; ++m) {
+            ETAPE(
+                etape([&] { Atelier::cliquerFichier(d, un(d.File1.count())); }, Lieu::DouzeImage));
+            ETAPE(etape([&] { Atelier::cliquerBouton(d); }, Lieu::DouzeImage));
+        }
+        ETAPE(etape([&] { Atelier::cliquerBouton(d); }, Lieu::Page));
+        if (choix == 1 || sauvee)
+            return autreConsultation();
+        // Page after page, or F on the way.
+        AficheCalend& page = p_.page();
+        for (int m = 0; m <= 12 && page.Text2.isVisible(); ++m) {
+            if (un(12) == 0)
+                return etape([&] { repondre(page.Text2, u"F"_qs); }, Lieu::Menu);
+            ETAPE(etape([&] { repondre(page.Text2, u"OK"_qs); }, Lieu::Page));
+        }
+        QVERIFY(page.Text1.isVisible());
+        const QString reponse = parmi(QStringList{u"O"_qs, u"F"_qs, u"F"_qs, u"N"_qs});
+        etape([&] { repondre(page.Text1, reponse); }, reponse == u"N"_qs ? Lieu::Fin : Lieu::Menu);
+    }
+
+    void nommer() {
+        ETAPE(etape([&] { p_.cliquer(12); }, Lieu::Menu));
+        if (un(4) == 0) // a name no file can have: the box waits for another
+            ETAPE(etape([&] { repondre(p_.hub().Text14, u"A/B"_qs); }, Lieu::Menu));
+        const QString nom = parmi(QStringList{u"FAMILLE"_qs, u"NOEL"_qs, u"Mamie"_qs});
+        const bool existe =
+            p_.hub().consultation().annee > 0 &&
+            FichiersTravail().calendrierExiste(nom, p_.hub().consultation().texteAnnee());
+        if (existe && un(3) == 0) {
+            p_.essai.reponses.enqueue(plateforme::Reponse::Non);
+            ETAPE(etape([&] { repondre(p_.hub().Text14, nom); }, Lieu::Menu));
+            QVERIFY(p_.hub().Text14.isVisible() && p_.hub().Text14.text().isEmpty());
+        }
+        if (existe)
+            p_.essai.reponses.enqueue(plateforme::Reponse::Oui);
+        ETAPE(etape([&] { repondre(p_.hub().Text14, nom); }, Lieu::Menu));
+        QVERIFY(p_.essai.reponses.isEmpty());
+        QCOMPARE(p_.hub().boutonsMontres(), QList<int>({6, 11, 15, 16, 17}));
+    }
+
+    void autreConsultation() {
+        QLineEdit& reponse = p_.page().Text1;
+        QVERIFY(reponse.isVisible());
+        const QString texte = parmi(QStringList{u"O"_qs, u"o"_qs, QString(), u"X"_qs, u"N"_qs});
+        etape([&] { repondre(reponse, texte); }, texte == u"N"_qs ? Lieu::Fin : Lieu::Menu);
+    }
+
+    void editeur() {
+        const bool fetes = un(2) == 0;
+        Calend& hub = p_.hub();
+        QLineEdit& lettre = fetes ? hub.Text10 : hub.Text9;
+        QLineEdit& date = fetes ? hub.Text11 : hub.Text6;
+        QLineEdit& nom = fetes ? hub.Text12 : hub.Text7;
+        ETAPE(etape([&] { p_.cliquer(fetes ? 8 : 3); }, Lieu::Editeur));
+        for (int n = un(3); n > 0; --n) {
+            ETAPE(etape(
+                [&] {
+                    repondre(lettre, parmi(QStringList{u"A"_qs, u"Z"_qs}));
+                },
+                Lieu::Editeur));
+            if (!date.isVisible())
+                continue;
+            ETAPE(etape([&] { repondre(date, fetes ? u"14/07"_qs : u"02/05/1990"_qs); },
+                        Lieu::Editeur));
+            ETAPE(etape([&] { repondre(nom, u"PAUL"_qs); }, Lieu::Editeur));
+        }
+        etape([&] { repondre(lettre, u"F"_qs); }, Lieu::Menu);
+    }
+
+    inline static const QStringList kFichiersDeTravail = {
+        u"Annee.ser"_qs, u"Compteur.ser"_qs, u"Couleur"_qs,  u"Enfant"_qs,
+        u"Fete"_qs,      u"Fichier.ser"_qs,  u"Lire.ser"_qs, u"LireCalend.ser"_qs,
+        u"Modif.ser"_qs, u"Paque.ser"_qs,    u"Prenoms"_qs,  u"Sauve"_qs};
+    inline static const QStringList kMoisRefuses = {u"13"_qs, u"0"_qs, u"ABC"_qs, QString()};
+    inline static const QStringList kMoisAcceptes = {u" 07 "_qs, u"7"_qs, u"12"_qs, u"1"_qs};
+    inline static const QStringList kAnneesRefusees = {u"3001"_qs, u"0"_qs, u"-5"_qs};
+    inline static const QStringList kAnneesAcceptees = {u"2026"_qs, u"2026x"_qs, u" 2026"_qs,
+                                                        u"1999"_qs};
+
+    Parcours& p_;
+    QRandomGenerator alea_;
+    Lieu lieu_ = Lieu::Menu;
+    int pas_ = 0;
+};
+
 class TestParcours : public QObject {
     Q_OBJECT
 
 private slots:
+    // What the page window makes of what was typed in the hub.
+    void remiseALaPage_data() {
+        QTest::addColumn<QString>("mois");
+        QTest::addColumn<QString>("annee");
+        QTest::addColumn<QString>("libelle");
+        QTest::addColumn<QString>("anneeMontree");
+        QTest::newRow("mois entre blancs")
+            << u" 07 "_qs << u"2026"_qs << u"Juillet"_qs << u"2026"_qs;
+        QTest::newRow("un chiffre") << u"7"_qs << u"2026"_qs << u"Juillet"_qs << u"2026"_qs;
+        QTest::newRow("decembre") << u"12"_qs << u"2026"_qs << u"Decembre"_qs << u"2026"_qs;
+        QTest::newRow("annee suivie d'une lettre")
+            << u"3"_qs << u"2026x"_qs << u"Mars"_qs << u"2026"_qs;
+        QTest::newRow("annee apres un blanc") << u"3"_qs << u" 2026"_qs << u"Mars"_qs << u"2026"_qs;
+        QTest::newRow("annee a cinq chiffres")
+            << u"3"_qs << u"02026"_qs << u"Mars"_qs << u"2026"_qs;
+        QTest::newRow("an 202") << u"3"_qs << u"202"_qs << u"Mars"_qs << u"202"_qs;
+    }
+    void remiseALaPage() {
+        QFETCH(QString, mois);
+        QFETCH(QString, annee);
+        QFETCH(QString, libelle);
+        QFETCH(QString, anneeMontree);
+        Parcours p;
+        ETAPE(p.demanderMois(7, mois, annee));
+        ETAPE(p.choisirImageDuMois());
+        QCOMPARE(p.page().Label2.text().trimmed(), libelle);
+        QCOMPARE(p.page().Label1.text().trimmed(), anneeMontree);
+        QCOMPARE(p.lignes(kLireCalendSer).value(2), anneeMontree);
+    }
+
+    // A year saved under a name typed "2026x" is the year 2026: its index
+    // and its pages are those of 2026, and an existing 2026 calendar of that
+    // name is not replaced without the question.
+    void sauvegardeDUneAnneeTapeeAvecUneLettre() {
+        Parcours p;
+        const FichiersTravail f;
+        f.creerDossierSauvegarde();
+        const QString index = p.bac.chemin(f.cheminIndex(u"FAMILLE"_qs, u"2026"_qs));
+        QVERIFY(plateforme::reecrire(index, {u"SaveCalend/ANCIEN.Ima"_qs}));
+        ETAPE(p.demanderAnnee(u"2026x"_qs));
+        ETAPE(p.cliquer(12));
+        ETAPE(p.repondreAuHub(p.hub().Text14, u"famille"_qs)); // answered No
+        QCOMPARE(p.essai.questions, QStringList{u"Le Nom exite déjà|ECRASER"_qs});
+        QCOMPARE(plateforme::lireLignes(index), QStringList{u"SaveCalend/ANCIEN.Ima"_qs});
+        p.essai.reponses.enqueue(plateforme::Reponse::Oui);
+        ETAPE(p.repondreAuHub(p.hub().Text14, u"famille"_qs));
+        ETAPE(p.cliquer(6));
+        ETAPE(p.choisirImagesDeLAnnee());
+        const QStringList pages = plateforme::lireLignes(index);
+        QCOMPARE(pages.size(), 14);
+        for (const QString& page : pages)
+            QVERIFY2(page.endsWith(u"2026.Ima"_qs), qPrintable(page));
+        QCOMPARE(QDir(p.bac.chemin(kSaveCalend)).entryList({u"*.Ans"_qs}),
+                 QStringList{u"FAMILLE2026.Ans"_qs});
+    }
+
+    // The flows one after the other in one run, as a family uses the program.
+    void marcheAuHasard_data() {
+        QTest::addColumn<quint32>("graine");
+        const quint32 donnee = qEnvironmentVariableIntValue("QUIVEX_GRAINE");
+        for (quint32 graine : donnee ? QList<quint32>{donnee} : QList<quint32>{1, 7, 2026})
+            QTest::addRow("graine %u", graine) << graine;
+    }
+    void marcheAuHasard() {
+        QFETCH(quint32, graine);
+        int pas = 0;
+        // "N" ends the program: the family starts it again.
+        while (pas < 300 && !QTest::currentTestFailed()) {
+            Parcours p;
+            Marche marche(p, graine + pas);
+            marche.marcher(300 - pas);
+            pas += marche.pas();
+        }
+    }
+
+    // The gestures that once left a blank frame: a month on screen, back to
+    // the hub, then an editor opened and closed.
+    void editeurApresUnMois() {
+        Parcours p;
+        ETAPE(p.demanderMois(7));
+        ETAPE(p.choisirImageDuMois());
+        repondre(p.page().Text1, u"O"_qs);
+        ETAPE(p.verifierRetourAuMenu());
+        ETAPE(p.cliquer(3));
+        repondre(p.hub().Text9, u"F"_qs);
+        ETAPE(p.verifierRetourAuMenu());
+    }
+
     void moisALEcran() {
         Parcours p;
         ETAPE(p.demanderMois(7));
