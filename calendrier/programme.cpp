@@ -8,6 +8,8 @@
 #include "calendrier/images/douzeimage.h"
 #include "calendrier/images/lireimage.h"
 
+#include <QDir>
+
 using calendrier::Fenetre;
 
 Programme::Programme(calendrier::Services services) : services_(std::move(services)) {}
@@ -49,6 +51,9 @@ Fond& Programme::fond() {
 }
 
 void Programme::demarrer() {
+    // The family's lists are found wherever the program is started from.
+    if (!services_.dossierProgramme.isEmpty())
+        QDir::setCurrent(services_.dossierProgramme);
     Copyright& splash = copyright();
     QObject::connect(&splash, &Copyright::fini, &splash, [this] {
         menuUn().MDIForm_Load();

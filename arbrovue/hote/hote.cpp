@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     fenetre.setWindowTitle(titre);
 
     QString erreur;
-    QWidget* arbre = plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, &fenetre, &erreur);
+    QWidget* arbre = plateforme::creerComposant(
+        u"VeskArbrovue.Arbrovue"_qs, QCoreApplication::applicationDirPath(), &fenetre, &erreur);
     if (!arbre) {
         QMessageBox::critical(nullptr, titre, erreur);
         return 1;

@@ -11,6 +11,13 @@
 #include <QTreeWidget>
 #include <QWidget>
 
+namespace {
+// Where the build lays the program and its component, as the test environment says.
+QString programme() {
+    return qEnvironmentVariable("QUIVEX_PROGRAMME_DIR");
+}
+} // namespace
+
 class TestComposant : public QObject {
     Q_OBJECT
 
@@ -24,15 +31,20 @@ private slots:
         QVERIFY(QDir(base_.path()).mkpath(u"Images/2005"_qs));
     }
 
-    void cheminsDeRecherche() {
-        const QStringList dossiers = plateforme::dossiersComposants();
-        QCOMPARE(dossiers.first(), QCoreApplication::applicationDirPath());
-        QVERIFY(dossiers.contains(QDir::cleanPath(qEnvironmentVariable("QUIVEX_PROGRAMME_DIR"))));
+    void rienHorsDuDossierDonne() {
+        // The component lies in the program folder, not beside this test.
+        QString erreur;
+        QCOMPARE(plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs,
+                                            QCoreApplication::applicationDirPath(), nullptr,
+                                            &erreur),
+                 nullptr);
+        QVERIFY2(erreur.contains(QCoreApplication::applicationDirPath()), qPrintable(erreur));
     }
 
     void identiteInconnue() {
         QString erreur;
-        QCOMPARE(plateforme::creerComposant(u"Vesk.Inconnu"_qs, nullptr, &erreur), nullptr);
+        QCOMPARE(plateforme::creerComposant(u"Vesk.Inconnu"_qs, programme(), nullptr, &erreur),
+                 nullptr);
         QVERIFY2(erreur.contains(u"Vesk.Inconnu"), qPrintable(erreur));
     }
 
@@ -40,7 +52,8 @@ private slots:
     void commeLesFenetresDImages() {
         QWidget fenetre;
         QString erreur;
-        QWidget* arbre = plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, &fenetre, &erreur);
+        QWidget* arbre =
+            plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, programme(), &fenetre, &erreur);
         QVERIFY2(arbre, qPrintable(erreur));
         QCOMPARE(arbre->parent(), &fenetre);
         QVERIFY(arbre->setProperty("Root", 17));
@@ -80,7 +93,8 @@ private slots:
 
     void proprietesDeLHote() {
         QWidget fenetre;
-        QWidget* arbre = plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, &fenetre);
+        QWidget* arbre =
+            plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, programme(), &fenetre);
         QVERIFY(arbre);
         auto* sac = qobject_cast<ProprietesPersistantes*>(arbre);
         QVERIFY(sac);
@@ -94,7 +108,8 @@ private slots:
         QCOMPARE(proprietes, (QVariantMap{{u"Root"_qs, 17}}));
 
         QWidget autre;
-        QWidget* relu = plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, &autre);
+        QWidget* relu =
+            plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, programme(), &autre);
         qobject_cast<ProprietesPersistantes*>(relu)->lireProprietes(proprietes);
         QCOMPARE(relu->property("Root").toInt(), 17);
         QCOMPARE(relu->findChild<QTreeWidget*>()->topLevelItem(0)->text(0), u"Poste de travail"_qs);

@@ -15,6 +15,7 @@ Services servicesDuSysteme() {
         .composition = {},
         .fin = [] { QCoreApplication::exit(0); },
         .ouvrir = [](const QUrl& adresse) { return QDesktopServices::openUrl(adresse); },
+        .dossierProgramme = QCoreApplication::applicationDirPath(),
     };
 }
 

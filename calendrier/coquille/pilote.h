@@ -37,6 +37,9 @@ struct Services {
     std::function<bool(const QUrl&)> ouvrir;
     // The splash's tick, in milliseconds.
     int intervalleSplash = 100;
+    // The program's own folder: its data files, its pictures and its
+    // components; made the working folder at start, wherever it was started from.
+    QString dossierProgramme;
 };
 
 // Today's date, dialogs, the default printer, the desktop's viewer, the event

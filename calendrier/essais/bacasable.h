@@ -1,8 +1,9 @@
 #pragma once
 
 // A hermetic place for a test: HOME, the XDG folders and the working folder
-// all point into a fresh temporary folder, and today's date is pinned, so a
-// test never touches the real user's files nor depends on the day it runs.
+// all point into a fresh temporary folder, so a test never touches the real
+// user's files. The working folder stands for the program folder: the
+// component libraries the build made are linked into it.
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,9 @@ public:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(racine.filePath(u"config"_qs)));
         qputenv("XDG_DATA_HOME", QFile::encodeName(racine.filePath(u"donnees"_qs)));
         QDir::setCurrent(travail());
+        const QDir programme(qEnvironmentVariable("QUIVEX_PROGRAMME_DIR"));
+        for (const QString& bibliotheque : programme.entryList({u"*.so"_qs}, QDir::Files))
+            QFile::link(programme.filePath(bibliotheque), chemin(bibliotheque));
     }
     ~BacASable() { QDir::setCurrent(ancienDossier_); }
     BacASable(const BacASable&) = delete;
@@ -30,8 +34,7 @@ public:
     // Copies a file delivered with the program (Prenoms, Couleur ...) from the
     // program folder the build made into the working folder.
     bool copierDuProgramme(const QString& nom) const {
-        const QString source =
-            QDir(QString::fromLocal8Bit(qgetenv("QUIVEX_PROGRAMME_DIR"))).filePath(nom);
+        const QString source = QDir(qEnvironmentVariable("QUIVEX_PROGRAMME_DIR")).filePath(nom);
         QFile::remove(chemin(nom));
         return QFile::copy(source, chemin(nom));
     }

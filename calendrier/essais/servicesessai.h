@@ -8,6 +8,7 @@
 #include "calendrier/coquille/pilote.h"
 #include "plateforme/essais/imprimanteenregistreuse.h"
 
+#include <QDir>
 #include <QQueue>
 #include <QStringList>
 #include <QUrl>
@@ -23,6 +24,8 @@ struct ServicesEssai {
     int fins = 0;
     QList<QUrl> ouverts;
     bool ouvertureReussie = true;
+    // The sandbox stands for the program folder (see BacASable).
+    QString dossierProgramme = QDir::currentPath();
 
     calendrier::Services services() {
         calendrier::Services s;
@@ -45,6 +48,7 @@ struct ServicesEssai {
             ouverts << adresse;
             return ouvertureReussie;
         };
+        s.dossierProgramme = dossierProgramme;
         return s;
     }
 };

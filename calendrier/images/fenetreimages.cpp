@@ -32,7 +32,8 @@ using namespace images;
 FenetreImages::FenetreImages(calendrier::Pilote& pilote) : pilote_(pilote) {
     Frame4.setTitle(u"Sélection d'Images"_qs);
     QString erreur;
-    Arbrovue1 = plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs, nullptr, &erreur);
+    Arbrovue1 = plateforme::creerComposant(u"VeskArbrovue.Arbrovue"_qs,
+                                           pilote_.services().dossierProgramme, nullptr, &erreur);
     if (Arbrovue1) {
         Arbrovue1->setProperty("Root", 17);
         plateforme::surEvenement(Arbrovue1, "Click", this, [this] { Arbrovue1_Click(); });

@@ -414,9 +414,10 @@ private:
     }
 
     inline static const QStringList kFichiersDeTravail = {
-        u"Annee.ser"_qs, u"Compteur.ser"_qs, u"Couleur"_qs,  u"Enfant"_qs,
-        u"Fete"_qs,      u"Fichier.ser"_qs,  u"Lire.ser"_qs, u"LireCalend.ser"_qs,
-        u"Modif.ser"_qs, u"Paque.ser"_qs,    u"Prenoms"_qs,  u"Sauve"_qs};
+        u"Annee.ser"_qs,     u"Compteur.ser"_qs, u"Couleur"_qs,  u"Enfant"_qs,
+        u"Fete"_qs,          u"Fichier.ser"_qs,  u"Lire.ser"_qs, u"LireCalend.ser"_qs,
+        u"Modif.ser"_qs,     u"Paque.ser"_qs,    u"Prenoms"_qs,  u"Sauve"_qs,
+        u"libArbrovue.so"_qs};
     inline static const QStringList kMoisRefuses = {u"13"_qs, u"0"_qs, u"ABC"_qs, QString()};
     inline static const QStringList kMoisAcceptes = {u" 07 "_qs, u"7"_qs, u"12"_qs, u"1"_qs};
     inline static const QStringList kAnneesRefusees = {u"3001"_qs, u"0"_qs, u"-5"_qs};

@@ -1,6 +1,5 @@
 #include "plateforme/fenetres/composant.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -12,19 +11,6 @@
 #include <QWidget>
 
 namespace plateforme {
-
-QStringList dossiersComposants() {
-    QStringList dossiers;
-    const auto ajouter = [&dossiers](const QString& d) {
-        if (!d.isEmpty() && !dossiers.contains(QDir::cleanPath(d)))
-            dossiers << QDir::cleanPath(d);
-    };
-    if (QCoreApplication::instance())
-        ajouter(QCoreApplication::applicationDirPath());
-    ajouter(qEnvironmentVariable("QUIVEX_PROGRAMME_DIR"));
-    ajouter(QStringLiteral(QUIVEX_PROGRAMME_DIR_CONSTRUCTION));
-    return dossiers;
-}
 
 namespace {
 
@@ -49,34 +35,37 @@ bool fournit(const QJsonObject& meta, const QString& identite) {
     return identites.contains(identite);
 }
 
-// The library providing `identite`; reading a library's metadata does not load it.
-QString bibliothequeDe(const QString& identite) {
+// The library of `dossier` providing `identite`; reading a library's metadata
+// does not load it.
+QString bibliothequeDe(const QString& identite, const QString& dossier) {
     static QHash<QString, QString> connues;
-    if (const auto it = connues.constFind(identite); it != connues.cend() && QFile::exists(*it))
+    const QString cle = dossier + u'|' + identite;
+    if (const auto it = connues.constFind(cle); it != connues.cend() && QFile::exists(*it))
         return *it;
-    for (const QString& dossier : dossiersComposants()) {
-        const QDir d(dossier);
-        for (const QString& nom : d.entryList(QDir::Files)) {
-            const QString chemin = d.filePath(nom);
-            if (QLibrary::isLibrary(chemin) && fournit(QPluginLoader(chemin).metaData(), identite))
-                return connues[identite] = chemin;
-        }
+    if (dossier.isEmpty())
+        return {};
+    const QDir d(dossier);
+    for (const QString& nom : d.entryList(QDir::Files)) {
+        const QString chemin = d.filePath(nom);
+        if (QLibrary::isLibrary(chemin) && fournit(QPluginLoader(chemin).metaData(), identite))
+            return connues[cle] = chemin;
     }
     return {};
 }
 
 } // namespace
 
-QWidget* creerComposant(const QString& identite, QWidget* parent, QString* erreur) {
+QWidget* creerComposant(const QString& identite, const QString& dossier, QWidget* parent,
+                        QString* erreur) {
     const auto echec = [erreur](const QString& raison) -> QWidget* {
         if (erreur)
             *erreur = raison;
         return nullptr;
     };
-    const QString chemin = bibliothequeDe(identite);
+    const QString chemin = bibliothequeDe(identite, dossier);
     if (chemin.isEmpty())
-        return echec(QStringLiteral("Composant introuvable : %1 (cherché dans %2)")
-                         .arg(identite, dossiersComposants().join(u", ")));
+        return echec(
+            QStringLiteral("Composant introuvable : %1 (cherché dans %2)").arg(identite, dossier));
     // The library stays loaded for the life of the process: its widgets live there.
     QPluginLoader chargeur(chemin);
     auto* fabrique = qobject_cast<FabriqueComposants*>(chargeur.instance());

@@ -2,6 +2,7 @@
 
 // Components: widgets delivered in libraries of their own, found in the program
 // folder and created by their identity, so that a host window never links them.
+// Code is loaded from that one folder only.
 //
 // A host talks to a component through QWidget and the Qt meta-object system only:
 // its properties (`setProperty`, `property`), its methods (`QMetaObject::invokeMethod`)
@@ -47,14 +48,11 @@ Q_DECLARE_INTERFACE(ProprietesPersistantes, ProprietesPersistantes_iid)
 
 namespace plateforme {
 
-// Creates the component registered under `identite`. Nothing (and the reason in
-// `*erreur`) when no library of the program folder provides it.
-QWidget* creerComposant(const QString& identite, QWidget* parent = nullptr,
+// Creates the component registered under `identite` by a library lying in
+// `dossier` (the program's own folder). Nothing, and the reason in `*erreur`,
+// when no library there provides it.
+QWidget* creerComposant(const QString& identite, const QString& dossier, QWidget* parent = nullptr,
                         QString* erreur = nullptr);
-
-// Where component libraries are looked for, in order: the running program's
-// folder, $QUIVEX_PROGRAMME_DIR, then the build tree's program folder.
-QStringList dossiersComposants();
 
 // Runs `action` on every `evenement` of the component (a signal without
 // arguments, such as "Click"), as long as `contexte` lives. False when the

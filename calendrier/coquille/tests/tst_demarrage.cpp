@@ -12,6 +12,8 @@
 #include "plateforme/noyau/fichiertexte.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 using plateforme::lirePropriete;
@@ -32,6 +34,7 @@ class TestDemarrage : public QObject {
 private slots:
     void init() {
         bac_ = std::make_unique<BacASable>();
+        services_.dossierProgramme = bac_->travail();
         demarrerAvec(services_.services());
     }
     void cleanup() {
@@ -85,6 +88,19 @@ private slots:
         QVERIFY(!fond.isVisible());
     }
 
+    void leDossierDuProgrammeDevientLeDossierDeTravail() {
+        // Started from elsewhere (a shortcut, a terminal), it works in its own folder.
+        QTemporaryDir ailleurs;
+        QDir::setCurrent(ailleurs.path());
+        programme_->demarrer();
+        QCOMPARE(QDir::currentPath(), QDir(bac_->travail()).canonicalPath());
+        programme_->copyright().Timer1.stop();
+        while (!programme_->menuUn().isVisible())
+            programme_->copyright().Timer1_Timer();
+        QVERIFY(QFileInfo(bac_->chemin(u"SaveCalend"_qs)).isDir());
+        QVERIFY(!QFileInfo::exists(QDir(ailleurs.path()).filePath(u"SaveCalend"_qs)));
+    }
+
     void avecLeMinuteur() {
         calendrier::Services rapides = services_.services();
         rapides.intervalleSplash = 1;
@@ -102,6 +118,22 @@ private slots:
         QCOMPARE(*lirePropriete(&programme_->fond(), Propriete::Height), 8640.0);
         QCOMPARE(*lirePropriete(&programme_->fond(), Propriete::Width), 12000.0);
         QCOMPARE(programme_->zoom().rapportHauteur(), 96);
+    }
+
+    void uneSousFenetreFermeeResteALaFenetre() {
+        // The program owns its windows: closing the sub-window that shows one
+        // neither deletes it nor leaves the frame empty.
+        programme_->menuUn().MDIForm_Load();
+        Calend& hub = programme_->calend();
+        auto* sous = qobject_cast<QMdiSubWindow*>(hub.parentWidget());
+        QVERIFY(sous);
+        QPointer<QWidget> garde(&hub);
+        sous->close();
+        QCoreApplication::processEvents();
+        QVERIFY(garde);
+        QVERIFY(hub.isVisible());
+        QCOMPARE(programme_->menuUn().fenetreMontree(), &hub);
+        programme_.reset(); // no window is deleted twice
     }
 
     void fermerLeCadreTermine() {
