@@ -141,12 +141,27 @@ public:
         QVERIFY(!d.isVisible());
     }
 
+    // The frame shows one sub-window, and in it the window `attendue`.
+    void verifierSeuleFenetre(const QWidget* attendue, const QString& ou = {}) {
+        const MenuUn& cadre = programme.menuUn();
+        int montrees = 0;
+        for (const QMdiSubWindow* s : cadre.findChildren<QMdiSubWindow*>())
+            montrees += s->isVisible();
+        QVERIFY2(montrees == 1, qPrintable(ou + u" : %1 sous-fenêtres"_qs.arg(montrees)));
+        const QWidget* montree = cadre.fenetreMontree();
+        QVERIFY2(
+            montree == attendue,
+            qPrintable(ou + u" : "_qs +
+                       QString::fromLatin1(montree ? montree->metaObject()->className() : "rien")));
+    }
+
     // What every consultation leaves once it is over and the hub is back.
     void verifierRetourAuMenu() {
         QVERIFY(!programme.termine());
         QVERIFY(programme.menuUn().isVisible());
         QVERIFY(!page().isVisible());
         QVERIFY(hub().isVisible() && sousFenetreMaximisee(hub()));
+        ETAPE(verifierSeuleFenetre(&hub()));
         QCOMPARE(hub().boutonsMontres(), kMenu);
         QCOMPARE(programme.menuUn().windowTitle(), u"Menu"_qs);
         QCOMPARE(lignes(kSauve), QStringList{u"0"_qs});
@@ -261,17 +276,7 @@ private:
         QVERIFY2(!p_.programme.termine(), qPrintable(ou));
         MenuUn& cadre = p_.programme.menuUn();
         QVERIFY2(cadre.isVisible(), qPrintable(ou));
-        // Exactly one window in the frame, and the one the flow leads to.
-        int montrees = 0;
-        for (const QMdiSubWindow* s : cadre.findChildren<QMdiSubWindow*>())
-            montrees += s->isVisible() && s->widget() && s->widget()->isVisible();
-        QVERIFY2(montrees == 1, qPrintable(ou + u" : %1 fenêtres"_qs.arg(montrees)));
-        QWidget* attendue = fenetreAttendue();
-        const QWidget* montree = cadre.fenetreMontree();
-        QVERIFY2(
-            montree == attendue,
-            qPrintable(ou + u" : "_qs +
-                       QString::fromLatin1(montree ? montree->metaObject()->className() : "rien")));
+        ETAPE(p_.verifierSeuleFenetre(fenetreAttendue(), ou));
         Calend& hub = p_.hub();
         if (lieu_ == Lieu::Menu) {
             QVERIFY2(hub.Toolbar1.isVisible() && !hub.boutonsMontres().isEmpty(), qPrintable(ou));
