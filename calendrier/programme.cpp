@@ -54,6 +54,7 @@ void Programme::demarrer() {
     // The family's lists are found wherever the program is started from.
     if (!services_.dossierProgramme.isEmpty())
         QDir::setCurrent(services_.dossierProgramme);
+    calendrier::FichiersTravail(QString(), dossierSauvegarde_).reprendreSauvegardes();
     Copyright& splash = copyright();
     QObject::connect(&splash, &Copyright::fini, &splash, [this] {
         menuUn().MDIForm_Load();

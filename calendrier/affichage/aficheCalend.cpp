@@ -69,8 +69,30 @@ const QString kTmpListe = u"Temporaire.tmp"_qs;
 const QString kTmpMois = u"Tempraire.tmp"_qs;
 const QString kExtensionTmp = u".tmp"_qs;
 
-// Each page drawn on an A4 landscape sheet, in twips from its corner.
+// Each page drawn on an A4 landscape sheet, in twips from the corner of a
+// printer's printable area; a PDF, which has none, gets it centred.
 const QRect kCadreFeuille(60, 60, 16000, 11500);
+
+QRect cadreSurLaFeuille(const Imprimante& imprimante) {
+    if (!imprimante.versFichier())
+        return kCadreFeuille;
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch);
+    const QSize feuille(qRound(a4.height() * 1440), qRound(a4.width() * 1440)); // landscape
+    QRect cadre(QPoint(), kCadreFeuille.size());
+    cadre.moveCenter(QRect(QPoint(), feuille).center());
+    return cadre;
+}
+
+// `chemin`, or the first of "name (2).pdf", "name (3).pdf" ... that does not
+// exist yet: a print never overwrites the one before.
+QString cheminLibre(const QString& chemin) {
+    const QFileInfo info(chemin);
+    QString libre = chemin;
+    for (int n = 2; QFileInfo::exists(libre); ++n)
+        libre = info.dir().filePath(
+            u"%1 (%2).%3"_qs.arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+    return libre;
+}
 constexpr double kPointsParPouceImpression = 200;
 
 constexpr int kEntree = 13;
@@ -92,6 +114,8 @@ bool ecrireBmp(const QString& chemin, const QImage& image) {
 }
 
 } // namespace
+
+AficheCalend::~AficheCalend() = default;
 
 AficheCalend::AficheCalend(calendrier::Pilote& pilote) : pilote_(pilote) {
     setAutoFillBackground(true);
@@ -412,7 +436,24 @@ void AficheCalend::demander(const QString& question, QLineEdit& reponse,
     reponse.setFocus();
 }
 
+void AficheCalend::enregistrerPage(int page) {
+    if (!sauvegarde_)
+        sauvegarde_ = std::make_unique<calendrier::SauvegardeCalendrier>(
+            fichiers(), consultation_.nomCalendrier, consultation_.texteAnnee());
+    sauvegarde_->ajouterPage(page, capture());
+}
+
 void AficheCalend::finDeSerie() {
+    if (sauvegarde_) {
+        const bool enregistre = sauvegarde_->terminer();
+        sauvegarde_.reset();
+        if (!enregistre)
+            pilote_.services().informer(
+                this, u"Calendrier"_qs,
+                u"Le calendrier %1 n'a pas pu être enregistré (disque plein ou dossier protégé). "
+                "Rien n'a été remplacé."_qs.arg(consultation_.nomCalendrier + u' ' +
+                                                consultation_.texteAnnee()));
+    }
     const FichiersTravail f = fichiers();
     f.remettreProgression();
     f.remettreSauve();
@@ -459,7 +500,6 @@ void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voi
     // A page is captured before it asks anything: no prompt left from before.
     Label12.hide();
     const FichiersTravail f = fichiers();
-    const QString nom = consultation_.nomCalendrier;
     const long long annee = regles::nombreEnTete(Annee);
     const QString texteAnnee = QString::number(annee);
     const QStringList images = f.imagesParValeur();
@@ -475,7 +515,7 @@ void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voi
         if (sauve == 6)
             capturerTemporaire(kTmpEntete, true);
         else if (sauve == 1)
-            f.capturerPage(nom, texteAnnee, calendrier::kPageEntete, capture());
+            enregistrerPage(calendrier::kPageEntete);
         Mois = u"1"_qs;
         f.ecrireProgression({compteur_, 1, annee, Voir2});
         if (sauve != 6 && sauve != 1) {
@@ -523,7 +563,7 @@ void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voi
             continue;
         }
         if (Voir2 == 2 && mode == 1 && compteur_ < 14) {
-            f.capturerPage(nom, texteAnnee, mois, capture());
+            enregistrerPage(mois);
             continue;
         }
         if (Voir2 == 2 && compteur_ < 12)
@@ -555,9 +595,10 @@ void AficheCalend::ImprimCalendrier(const QString& Annee, const QString& Mois, i
     const QString nomDocument =
         Voir2 == 3 ? regles::nomMois(int(regles::nombreEnTete(Mois))) + QString::number(annee)
                    : QString::number(annee);
-    std::unique_ptr<Imprimante> imprimante =
-        pilote_.services().imprimante(f.chemin(u"Calendrier"_qs + nomDocument + u".pdf"_qs));
+    std::unique_ptr<Imprimante> imprimante = pilote_.services().imprimante(
+        cheminLibre(f.chemin(u"Calendrier"_qs + nomDocument + u".pdf"_qs)));
     imprimante->regler({QPageSize::A4, QPageLayout::Landscape, true});
+    const QRect cadre = cadreSurLaFeuille(*imprimante);
 
     const QString dossier = pilote_.dossierSauvegarde() + u'/';
     const long long sauve = f.modeSauve();
@@ -569,6 +610,17 @@ void AficheCalend::ImprimCalendrier(const QString& Annee, const QString& Mois, i
             lireLignes(f.chemin(dossier + kTmpListe)).mid(0, calendrier::kPagesParCalendrier);
     for (QString& feuille : feuilles)
         feuille = f.chemin(feuille.replace(u'\\', u'/'));
+    // The pages the run captured, by file, with what the user calls them.
+    QList<std::pair<QString, QString>> attendues;
+    if (Voir2 == 3) {
+        attendues.append({kTmpMois, regles::nomMois(int(regles::nombreEnTete(Mois)))});
+    } else {
+        attendues.append({kTmpEntete, u"la page de garde"_qs});
+        for (int m = 1; m <= 12; ++m)
+            attendues.append(
+                {u"Temporaire"_qs + regles::nomMois(m) + kExtensionTmp, regles::nomMois(m)});
+    }
+    QStringList imprimees;
     // Each capture is read while the one before goes to the printer.
     std::future<QImage> suivante;
     for (qsizetype i = 0; i < feuilles.size(); ++i) {
@@ -578,11 +630,17 @@ void AficheCalend::ImprimCalendrier(const QString& Annee, const QString& Mois, i
                                   [&feuilles, i] { return chargerImage(feuilles[i + 1]); });
         Image3.setImage(page);
         // A page whose capture is missing is left out rather than printed blank.
-        if (!page.isNull())
-            imprimante->dessinerImage(page, kCadreFeuille);
+        if (!page.isNull()) {
+            imprimante->dessinerImage(page, cadre);
+            imprimees << QFileInfo(feuilles[i]).fileName().toLower();
+        }
         imprimante->nouvellePage();
     }
     Image3.vider();
+    QStringList manquantes;
+    for (const auto& [fichier, nom] : attendues)
+        if (!imprimees.contains(fichier.toLower()))
+            manquantes << nom;
     const bool imprime = imprimante->terminer();
     if (!imprime)
         pilote_.cadre().setWindowTitle(kCaption + u" - Impression impossible"_qs);
@@ -590,6 +648,11 @@ void AficheCalend::ImprimCalendrier(const QString& Annee, const QString& Mois, i
         pilote_.cadre().setWindowTitle(
             kCaption + u" - Imprimé dans "_qs +
             QDir::toNativeSeparators(QFileInfo(imprimante->fichier()).absoluteFilePath()));
+    if (imprime && !manquantes.isEmpty())
+        pilote_.services().informer(
+            this, u"Calendrier"_qs,
+            u"Pages non imprimées, faute d'avoir pu les préparer : %1."_qs.arg(
+                manquantes.join(u", "_qs)));
 
     f.remettreSauve();
     effacerTemporaires();

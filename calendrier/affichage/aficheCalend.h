@@ -18,12 +18,14 @@
 namespace calendrier {
 class FichiersTravail;
 class Pilote;
+class SauvegardeCalendrier;
 } // namespace calendrier
 
 class AficheCalend : public QWidget {
     Q_OBJECT
 public:
     explicit AficheCalend(calendrier::Pilote& pilote);
+    ~AficheCalend() override;
 
     // Lays the window out for the screen, as when it loads.
     void Form_Load();
@@ -99,6 +101,8 @@ private:
     void finDeSerie();
 
     bool capturerTemporaire(const QString& nom, bool ajouterALaListe);
+    // Captures the page into the calendar being saved.
+    void enregistrerPage(int page);
     pages::Donnees lireDonnees() const;
 
     // Common steps of the continuations; false when the year or month is refused.
@@ -108,6 +112,8 @@ private:
 
     calendrier::Pilote& pilote_;
     calendrier::Consultation consultation_;
+    // The saved calendar a run is writing, put in place at its end.
+    std::unique_ptr<calendrier::SauvegardeCalendrier> sauvegarde_;
     bool charge_ = false;
     long long compteur_ = 0; // the page counter last read from or written to LireCalend.ser
     int caseCourante_ = 0;

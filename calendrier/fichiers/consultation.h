@@ -23,7 +23,7 @@ struct Consultation {
     int mois = 0;  // 1 to 12 for one month; 0 for a year
     int annee = 0; // 1 to 3000
     // The name a year is saved under; empty when it is not saved.
-    QString nomCalendrier;
+    QString nomCalendrier = {};
 
     Genre genre() const {
         return sortie == Sortie::ImprimanteAnnee || sortie == Sortie::EcranAnnee ? Genre::Annee

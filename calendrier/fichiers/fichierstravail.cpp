@@ -9,6 +9,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <array>
+#include <cstdio>
 
 namespace calendrier {
 
@@ -16,11 +17,41 @@ using namespace plateforme;
 
 namespace {
 
-// The cover page's part of the page names.
-const QString kEntete = u"Entete"_qs;
-
 // The longest file name the system takes, in bytes.
 constexpr int kLongueurNomMax = 255;
+
+// The folders a save writes its pages in first, then marks complete; their
+// names start with a dot and end with these.
+const QString kEnCours = u".en-cours"_qs;
+const QString kPret = u".pret"_qs;
+
+// Renames over whatever file `cible` is, in one step.
+bool remplacer(const QString& source, const QString& cible) {
+    return std::rename(QFile::encodeName(source).constData(),
+                       QFile::encodeName(cible).constData()) == 0;
+}
+
+QString partiePage(int page) {
+    return page == kPageEntete ? u"Entete"_qs : regles::nomMois(page);
+}
+
+// Whether `nomFichier` is one of the names the save of the calendar indexed
+// as `index` ("FAMILLE2007.Ans") gives its pages ("FAMILLEMars2007.Ima").
+bool pageDe(const QString& nomFichier, const QString& index) {
+    if (!index.endsWith(kExtensionIndex, Qt::CaseInsensitive))
+        return false;
+    const QString base = index.chopped(kExtensionIndex.size());
+    // The year is the last digits; the name may end with digits too.
+    for (qsizetype n = 1; n <= 4 && n <= base.size() && base[base.size() - n].isDigit(); ++n) {
+        const QString annee = base.right(n);
+        const QString nom = base.chopped(n);
+        for (int page = kPageEntete; page < kPagesParCalendrier; ++page)
+            if (nomFichier.compare(nom + partiePage(page) + annee + kExtensionPage,
+                                   Qt::CaseInsensitive) == 0)
+                return true;
+    }
+    return false;
+}
 
 QString texteNombre(long long n) {
     return QString::number(n);
@@ -175,8 +206,7 @@ QString FichiersTravail::cheminIndex(const QString& nom, const QString& annee) c
 }
 
 QString FichiersTravail::cheminPage(const QString& nom, const QString& annee, int page) const {
-    const QString partie = page == kPageEntete ? kEntete : regles::nomMois(page);
-    return sauvegarde_ + u'/' + nom.trimmed() + partie + annee.trimmed() + kExtensionPage;
+    return sauvegarde_ + u'/' + nom.trimmed() + partiePage(page) + annee.trimmed() + kExtensionPage;
 }
 
 bool FichiersTravail::calendrierExiste(const QString& nom, const QString& annee) const {
@@ -188,32 +218,15 @@ Nommage FichiersTravail::nommerCalendrier(const QString& nomTape, const QString&
     if (!nomAcceptable(nomTape) || !composantSur(annee.trimmed()))
         return Nommage::Refuse;
     creerDossierSauvegarde();
+    if (!QFileInfo(dossierSauvegarde()).isDir())
+        return Nommage::Echec;
     if (calendrierExiste(nomTape, annee) && !(confirmerEcrasement && confirmerEcrasement()))
         return Nommage::Abandonne;
-    // The index first: when it cannot be written, nothing else is.
-    if (!vider(chemin(cheminIndex(nomTape, annee))))
-        return Nommage::Echec;
     const bool ecrit =
         reecrire(chemin(kSauve),
                  {texteNombre(static_cast<int>(ModeSauve::Calendrier)), nomTape.trimmed()}) &&
         reecrire(chemin(kLireSer), {nomTape});
     return ecrit ? Nommage::Fait : Nommage::Echec;
-}
-
-bool FichiersTravail::capturerPage(const QString& nom, const QString& annee, int page,
-                                   const QImage& image) const {
-    if (page < kPageEntete || page >= kPagesParCalendrier || image.isNull() ||
-        !nomAcceptable(nom) || !composantSur(annee.trimmed()))
-        return false;
-    creerDossierSauvegarde();
-    const QString relatif = cheminPage(nom, annee, page);
-    QSaveFile fichier(chemin(relatif));
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter ecrivain(&fichier, "bmp");
-    if (!ecrivain.write(image) || !fichier.commit())
-        return false;
-    return prolonger(chemin(cheminIndex(nom, annee)), {relatif});
 }
 
 QStringList FichiersTravail::calendriersSauves() const {
@@ -266,12 +279,103 @@ bool FichiersTravail::supprimerCalendrier(const QString& fichierIndex) const {
     for (const QString& ligne : lignes) {
         const QString page = cheminDansSauvegarde(ligne);
         const QFileInfo info(page);
+        if (page.isEmpty() || !pageDe(info.fileName(), fichierIndex))
+            continue;
         // A link is removed itself, never what it points to.
-        if (!page.isEmpty() && (info.isFile() || info.isSymLink()) && !info.isDir())
+        if ((info.isFile() || info.isSymLink()) && !info.isDir())
             QFile::remove(page);
     }
     // The index may have named itself among its pages.
     return QFile::remove(index) || !QFileInfo::exists(index);
+}
+
+bool FichiersTravail::mettreEnPlace(const QString& pret) const {
+    const QDir aCote(pret);
+    QString index;
+    bool place = true;
+    for (const QString& nom : aCote.entryList(QDir::Files | QDir::Hidden)) {
+        if (nom.endsWith(kExtensionIndex, Qt::CaseInsensitive))
+            index = nom;
+        else
+            place = remplacer(aCote.filePath(nom), chemin(sauvegarde_ + u'/' + nom)) && place;
+    }
+    // The index last: until it is in place, the old one names the pages.
+    if (!place ||
+        (!index.isEmpty() && !remplacer(aCote.filePath(index), chemin(sauvegarde_ + u'/' + index))))
+        return false;
+    return QDir(pret).removeRecursively();
+}
+
+void FichiersTravail::reprendreSauvegardes() const {
+    const QDir sauvegarde(dossierSauvegarde());
+    for (const QFileInfo& info : sauvegarde.entryInfoList(
+             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+        const QString nom = info.fileName();
+        if (!nom.startsWith(u'.'))
+            continue;
+        if (nom.endsWith(kPret))
+            mettreEnPlace(info.filePath());
+        else if (nom.endsWith(kEnCours))
+            QDir(info.filePath()).removeRecursively();
+    }
+    for (const QFileInfo& info :
+         sauvegarde.entryInfoList({u"*.tmp"_qs}, QDir::Files | QDir::Hidden))
+        QFile::remove(info.filePath());
+}
+
+SauvegardeCalendrier::SauvegardeCalendrier(const FichiersTravail& fichiers, const QString& nom,
+                                           const QString& annee)
+    : fichiers_(fichiers), nom_(nom.trimmed()), annee_(annee.trimmed()),
+      ecrites_(kPagesParCalendrier, false) {
+    if (!FichiersTravail::nomAcceptable(nom_) || annee_.isEmpty() || !composantSur(annee_)) {
+        echec_ = true;
+        return;
+    }
+    fichiers_.creerDossierSauvegarde();
+    const QString index = QFileInfo(fichiers_.cheminIndex(nom_, annee_)).fileName();
+    aCote_ = QDir(fichiers_.dossierSauvegarde()).filePath(u'.' + index + kEnCours);
+    // What an earlier save of the same calendar left.
+    QDir(aCote_).removeRecursively();
+    echec_ = !QDir().mkpath(aCote_);
+}
+
+SauvegardeCalendrier::~SauvegardeCalendrier() {
+    if (!termine_ && !aCote_.isEmpty())
+        QDir(aCote_).removeRecursively();
+}
+
+bool SauvegardeCalendrier::ajouterPage(int page, const QImage& image) {
+    if (echec_ || termine_ || page < kPageEntete || page >= kPagesParCalendrier || image.isNull()) {
+        echec_ = true;
+        return false;
+    }
+    const QString relatif = fichiers_.cheminPage(nom_, annee_, page);
+    QSaveFile fichier(QDir(aCote_).filePath(QFileInfo(relatif).fileName()));
+    QImageWriter ecrivain(&fichier, "bmp");
+    // Every write checked before the commit, which can report success after a failed one.
+    if (!fichier.open(QIODevice::WriteOnly) || !ecrivain.write(image) || !fichier.flush() ||
+        fichier.error() != QFileDevice::NoError || !fichier.commit()) {
+        echec_ = true;
+        return false;
+    }
+    lignes_ << relatif;
+    ecrites_[page] = true;
+    return true;
+}
+
+bool SauvegardeCalendrier::terminer() {
+    if (echec_ || termine_ || ecrites_.contains(false))
+        return false;
+    const QString index = QFileInfo(fichiers_.cheminIndex(nom_, annee_)).fileName();
+    if (!plateforme::reecrire(QDir(aCote_).filePath(index), lignes_))
+        return false;
+    // Once renamed complete, the save is finished even if cut short now.
+    const QString pret = aCote_.chopped(kEnCours.size()) + kPret;
+    QDir(pret).removeRecursively();
+    if (!QDir().rename(aCote_, pret))
+        return false;
+    termine_ = true;
+    return fichiers_.mettreEnPlace(pret);
 }
 
 } // namespace calendrier

@@ -51,10 +51,10 @@ struct Progression {
 
 // How naming a saved calendar ended.
 enum class Nommage {
-    Fait,      // index emptied or created, `Sauve` and `Lire.ser` written
+    Fait,      // `Sauve` and `Lire.ser` written; the index comes with the pages
     Abandonne, // the calendar exists and the overwrite was not confirmed
     Refuse,    // a name that cannot make file names inside the save folder
-    Echec      // the index could not be written; nothing else was
+    Echec      // the save folder or the working files could not be written
 };
 
 // Page 0 of a saved calendar is the cover, pages 1 to 12 the months.
@@ -126,25 +126,59 @@ public:
     Nommage nommerCalendrier(const QString& nomTape, const QString& annee,
                              const std::function<bool()>& confirmerEcrasement) const;
 
-    // Writes a captured page (as BMP, whatever the extension) at its path,
-    // replacing any file there, and adds that path to the index.
-    bool capturerPage(const QString& nom, const QString& annee, int page,
-                      const QImage& image) const;
-
     // The index files of the save folder ("FAMILLE2007.Ans"), by name.
     QStringList calendriersSauves() const;
     // The pictures an index names (its first 13 lines), as paths to open.
     QStringList pagesCalendrier(const QString& fichierIndex) const;
-    // Deletes the pictures the index names, then the index. Only files lying
-    // directly in the save folder are deleted, whatever the index says.
+    // Deletes the calendar: the pages its index names, then the index. Only
+    // the pages whose names its save gave them, lying directly in the save
+    // folder, are deleted, whatever else the index says.
     bool supprimerCalendrier(const QString& fichierIndex) const;
 
+    // At start: a save cut short once complete is finished, one cut short
+    // before is forgotten (the calendar that was there stays whole), and the
+    // captures an interrupted print left are removed.
+    void reprendreSauvegardes() const;
+
 private:
+    friend class SauvegardeCalendrier;
     QString cheminListe(Liste liste) const;
+    // Moves the files of a complete save, set aside in `pret`, into the save
+    // folder, the index last, then removes `pret`.
+    bool mettreEnPlace(const QString& pret) const;
     QString cheminDansSauvegarde(const QString& ligneIndex) const;
 
     QDir travail_;
     QString sauvegarde_;
+};
+
+// A year's pages saved under a name: written aside, then put in place all
+// at once, so that a calendar is never left half-written. A save that fails,
+// is dropped or is cut short leaves the calendar that was there whole.
+class SauvegardeCalendrier {
+public:
+    SauvegardeCalendrier(const FichiersTravail& fichiers, const QString& nom, const QString& annee);
+    ~SauvegardeCalendrier();
+    SauvegardeCalendrier(const SauvegardeCalendrier&) = delete;
+    SauvegardeCalendrier& operator=(const SauvegardeCalendrier&) = delete;
+
+    // Writes page `page` (kPageEntete, then the months 1 to 12) aside, as
+    // BMP, and names it in the index to come (a page given twice is named
+    // twice). False once anything could not be written.
+    bool ajouterPage(int page, const QImage& image);
+    // Puts the pages and then the index in place. False, with nothing in
+    // place changed, unless every page was written.
+    bool terminer();
+
+private:
+    FichiersTravail fichiers_;
+    QString nom_;
+    QString annee_;
+    QString aCote_; // the folder the pages are written in first
+    QStringList lignes_;
+    QList<bool> ecrites_;
+    bool echec_ = false;
+    bool termine_ = false;
 };
 
 } // namespace calendrier

@@ -2,8 +2,8 @@
 
 namespace plateforme {
 
-ImprimanteEnregistreuse::ImprimanteEnregistreuse(QList<DocumentImprime>* journal)
-    : journal_(journal) {
+ImprimanteEnregistreuse::ImprimanteEnregistreuse(QList<DocumentImprime>* journal, bool versFichier)
+    : journal_(journal), versFichier_(versFichier) {
     journal_->append(DocumentImprime{});
 }
 

@@ -27,7 +27,9 @@ struct DocumentImprime {
 // A printer that records into `journal` instead of printing.
 class ImprimanteEnregistreuse : public Imprimante {
 public:
-    explicit ImprimanteEnregistreuse(QList<DocumentImprime>* journal);
+    // `versFichier`: it stands for the PDF written where there is no printer.
+    explicit ImprimanteEnregistreuse(QList<DocumentImprime>* journal, bool versFichier = false);
+    bool versFichier() const override { return versFichier_; }
     void regler(const ReglagesImpression& reglages) override;
 
 protected:
@@ -38,6 +40,7 @@ protected:
 private:
     DocumentImprime& document() { return journal_->last(); }
     QList<DocumentImprime>* journal_;
+    bool versFichier_;
 };
 
 } // namespace plateforme

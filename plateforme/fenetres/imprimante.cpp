@@ -29,6 +29,8 @@ public:
         imprimante_.setColorMode(r.couleur ? QPrinter::Color : QPrinter::GrayScale);
     }
 
+    bool versFichier() const override { return imprimante_.outputFormat() == QPrinter::PdfFormat; }
+
     QString fichier() const override {
         return imprimante_.outputFormat() == QPrinter::PdfFormat && imprime_ ? pdf_ : QString();
     }

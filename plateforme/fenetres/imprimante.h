@@ -40,6 +40,9 @@ public:
     // The file the document went to when it is one (a system without a
     // printer); empty for a printer, or when nothing was printed.
     virtual QString fichier() const { return {}; }
+    // Whether the document goes to a file rather than paper: a file has no
+    // unprintable margin to measure places from.
+    virtual bool versFichier() const { return false; }
     int feuillesCommencees() const { return feuilles_; }
 
 protected:

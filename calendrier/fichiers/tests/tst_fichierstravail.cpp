@@ -1,12 +1,20 @@
 #include "calendrier/fichiers/fichierstravail.h"
+#include "plateforme/noyau/fichiertexte.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace calendrier;
 
@@ -41,12 +49,29 @@ private:
         image.fill(QColor(graine * 19 % 256, 100, 200));
         return image;
     }
-    // A completed saved calendar, as a year's run of pages leaves it.
-    void sauverAnnee(const QString& nom) {
-        QCOMPARE(f_->nommerCalendrier(nom, kAnnee, {}), Nommage::Fait);
+    // A completed saved calendar, as a year's run of pages leaves it: the
+    // cover, the twelve months and December again; page p painted from
+    // `teinte` + p.
+    void sauverAnnee(const QString& nom, int teinte = 0) {
+        QCOMPARE(f_->nommerCalendrier(nom, kAnnee, [] { return true; }), Nommage::Fait);
+        SauvegardeCalendrier s(*f_, nom, kAnnee);
         for (int p = 0; p < kPagesParCalendrier; ++p)
-            QVERIFY(f_->capturerPage(nom, kAnnee, p, page(p)));
-        QVERIFY(f_->capturerPage(nom, kAnnee, 12, page(12)));
+            QVERIFY(s.ajouterPage(p, page(teinte + p)));
+        QVERIFY(s.ajouterPage(12, page(teinte + 12)));
+        QVERIFY(s.terminer());
+    }
+    // The first pixel of every page the index names: one colour a save.
+    QList<QColor> teintes(const QString& index) const {
+        QList<QColor> vues;
+        for (const QString& p : f_->pagesCalendrier(index))
+            vues << QImage(p).pixelColor(0, 0);
+        return vues;
+    }
+    QList<QColor> teintesAttendues(int teinte) const {
+        QList<QColor> attendues;
+        for (int p = 0; p < kPagesParCalendrier; ++p)
+            attendues << page(teinte + p).pixelColor(0, 0);
+        return attendues;
     }
 
 private slots:
@@ -258,11 +283,17 @@ private slots:
         QCOMPARE(f_->nommerCalendrier(nom, u" 2007 "_qs, [&] { return demande = true; }),
                  Nommage::Fait);
         QVERIFY(!demande);
-        QCOMPARE(fichiersSauvegarde(), QStringList{index});
-        QCOMPARE(octets(kSaveCalend + u'/' + index), QByteArray());
+        // No index until the calendar's pages are saved with it.
+        QCOMPARE(fichiersSauvegarde(), QStringList());
+        QVERIFY(!f_->calendrierExiste(nom, kAnnee));
         QCOMPARE(octets(kSauve), sauve);
         QCOMPARE(octets(kLireSer), lireSer);
         QCOMPARE(f_->nomEnSauvegarde(), relu);
+        SauvegardeCalendrier s(*f_, nom, kAnnee);
+        for (int p = 0; p < kPagesParCalendrier; ++p)
+            QVERIFY(s.ajouterPage(p, page(p)));
+        QVERIFY(s.terminer());
+        QVERIFY(fichiersSauvegarde().contains(index));
         QVERIFY(f_->calendrierExiste(nom, kAnnee));
     }
 
@@ -283,8 +314,9 @@ private slots:
         });
         QCOMPARE(questions, 1);
         QCOMPARE(fin, oui ? Nommage::Fait : Nommage::Abandonne);
+        // The old calendar stays until the new one's pages are saved.
         QCOMPARE(octets(u"SaveCalend/famille2007.ans"_qs),
-                 oui ? QByteArray() : QByteArray("SaveCalend/FAMILLEEntete2007.Ima\r\n"));
+                 QByteArray("SaveCalend/FAMILLEEntete2007.Ima\r\n"));
         QCOMPARE(octets(kSauve), oui ? QByteArray("1\r\nFAMILLE\r\n") : QByteArray("0\r\n"));
         QCOMPARE(octets(kLireSer), oui ? QByteArray("FAMILLE\r\n") : QByteArray("AUTRE\r\n"));
         QCOMPARE(fichiersSauvegarde(), QStringList{u"famille2007.ans"_qs});
@@ -314,7 +346,9 @@ private slots:
         bool demande = false;
         QCOMPARE(f_->nommerCalendrier(nom, annee, [&] { return demande = true; }), Nommage::Refuse);
         QVERIFY(!demande);
-        QVERIFY(!f_->capturerPage(nom, annee, 1, page(1)));
+        SauvegardeCalendrier s(*f_, nom, annee);
+        QVERIFY(!s.ajouterPage(1, page(1)));
+        QVERIFY(!s.terminer());
         QCOMPARE(QDir(dossier_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{kSauve});
         QCOMPARE(octets(kSauve), QByteArray("0\r\n"));
@@ -367,19 +401,116 @@ private slots:
         const QStringList pages = f_->pagesCalendrier(u"FAMILLE2007.Ans"_qs);
         QCOMPARE(pages.size(), kPagesParCalendrier);
         QCOMPARE(pages[1], chemin(index[1]));
-        QVERIFY(!f_->capturerPage(u"FAMILLE"_qs, kAnnee, 13, page(0)));
-        QVERIFY(!f_->capturerPage(u"FAMILLE"_qs, kAnnee, 1, QImage()));
+        for (const auto& [numero, image] : {std::pair{13, page(0)}, std::pair{1, QImage()}}) {
+            SauvegardeCalendrier s(*f_, u"FAMILLE"_qs, kAnnee);
+            QVERIFY(!s.ajouterPage(numero, image));
+        }
     }
 
+    // A save replaces a calendar all at once, or not at all.
+    void sauverDeNouveau_data() {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<bool>("remplace");
+        QTest::newRow("complete") << u"complete"_qs << true;
+        QTest::newRow("une page manque") << u"une page manque"_qs << false;
+        QTest::newRow("abandonnee") << u"abandonnee"_qs << false;
+        QTest::newRow("disque plein") << u"disque plein"_qs << false;
+        QTest::newRow("coupee en ecrivant") << u"coupee en ecrivant"_qs << false;
+        QTest::newRow("coupee en placant") << u"coupee en placant"_qs << true;
+    }
     void sauverDeNouveau() {
+        QFETCH(QString, cas);
+        QFETCH(bool, remplace);
         sauverAnnee(u"FAMILLE"_qs);
-        QCOMPARE(f_->nommerCalendrier(u"FAMILLE"_qs, kAnnee, [] { return true; }), Nommage::Fait);
-        QCOMPARE(octets(u"SaveCalend/FAMILLE2007.Ans"_qs), QByteArray());
-        QVERIFY(f_->capturerPage(u"FAMILLE"_qs, kAnnee, 0, page(5)));
-        QCOMPARE(octets(u"SaveCalend/FAMILLE2007.Ans"_qs),
-                 QByteArray("SaveCalend/FAMILLEEntete2007.Ima\r\n"));
-        QCOMPARE(QImage(chemin(u"SaveCalend/FAMILLEEntete2007.Ima"_qs)).pixelColor(0, 0),
-                 page(5).pixelColor(0, 0));
+        const QByteArray index = octets(u"SaveCalend/FAMILLE2007.Ans"_qs);
+        const QString kAnnule = u"SaveCalend/.FAMILLE2007.Ans.en-cours"_qs;
+        QTemporaryDir copie;
+        {
+            SauvegardeCalendrier s(*f_, u"FAMILLE"_qs, kAnnee);
+            for (int p = 0; p < kPagesParCalendrier; ++p) {
+                if (p == 5 && cas == u"une page manque"_qs)
+                    continue;
+                if (p == 5 && cas == u"disque plein"_qs) {
+                    // A page larger than the disk has room left for.
+                    QImage grande(2000, 2000, QImage::Format_RGB32);
+                    grande.fill(Qt::red);
+                    rlimit ancienne{};
+                    getrlimit(RLIMIT_FSIZE, &ancienne);
+                    const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+                    rlimit petite = ancienne;
+                    petite.rlim_cur = 64 * 1024;
+                    setrlimit(RLIMIT_FSIZE, &petite);
+                    QVERIFY(!s.ajouterPage(p, grande));
+                    setrlimit(RLIMIT_FSIZE, &ancienne);
+                    std::signal(SIGXFSZ, ancienSignal);
+                    continue;
+                }
+                // Once a page could not be written, the save takes no more.
+                QCOMPARE(s.ajouterPage(p, page(50 + p)), !(cas == u"disque plein"_qs && p > 5));
+            }
+            QCOMPARE(octets(u"SaveCalend/FAMILLE2007.Ans"_qs), index);
+            QCOMPARE(teintes(u"FAMILLE2007.Ans"_qs), teintesAttendues(0));
+            if (cas.startsWith(u"coupee"_qs)) {
+                // The program killed there: what it left on disk stays as it is.
+                QVERIFY(QProcess::execute(u"cp"_qs, {u"-a"_qs, chemin(kAnnule), copie.path()}) ==
+                        0);
+            } else if (cas != u"abandonnee"_qs) {
+                QCOMPARE(s.terminer(), remplace);
+            }
+        }
+        const QString laisse = QDir(copie.path()).filePath(kAnnule.section(u'/', 1));
+        if (cas == u"coupee en ecrivant"_qs) {
+            QVERIFY(QDir().rename(laisse, chemin(kAnnule)));
+        } else if (cas == u"coupee en placant"_qs) {
+            // Killed once complete, with three pages already in place.
+            QStringList lignes;
+            for (int p = 0; p < kPagesParCalendrier; ++p)
+                lignes << f_->cheminPage(u"FAMILLE"_qs, kAnnee, p);
+            QVERIFY(plateforme::reecrire(QDir(laisse).filePath(u"FAMILLE2007.Ans"_qs), lignes));
+            for (int p = 1; p <= 3; ++p)
+                QVERIFY(std::rename(QFile::encodeName(
+                                        QDir(laisse).filePath(QFileInfo(lignes[p]).fileName())),
+                                    QFile::encodeName(chemin(lignes[p]))) == 0);
+            QVERIFY(QDir().rename(laisse, chemin(u"SaveCalend/.FAMILLE2007.Ans.pret"_qs)));
+        }
+        // The next start finishes or forgets what a save left.
+        f_->reprendreSauvegardes();
+        QCOMPARE(teintes(u"FAMILLE2007.Ans"_qs), teintesAttendues(remplace ? 50 : 0));
+        QCOMPARE(QDir(chemin(kSaveCalend))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                     .size(),
+                 14);
+    }
+
+    // Killed at any moment of a save, a calendar is the old one or the new
+    // one, whole, once the program has started again.
+    void sauvegardeTueeAuHasard() {
+        sauverAnnee(u"FAMILLE"_qs);
+        int derniere = 0; // the colours of the last calendar saved whole
+        QRandomGenerator alea(1789);
+        for (int essai = 0; essai < 40; ++essai) {
+            const int teinte = 100 + essai;
+            const pid_t enfant = fork();
+            if (enfant == 0) {
+                SauvegardeCalendrier s(*f_, u"FAMILLE"_qs, kAnnee);
+                for (int p = 0; p < kPagesParCalendrier; ++p)
+                    s.ajouterPage(p, page(teinte + p));
+                _exit(s.terminer() ? 0 : 1);
+            }
+            QVERIFY(enfant > 0);
+            QThread::usleep(alea.bounded(3000));
+            kill(enfant, SIGKILL);
+            waitpid(enfant, nullptr, 0);
+            f_->reprendreSauvegardes();
+            const QList<QColor> vues = teintes(u"FAMILLE2007.Ans"_qs);
+            if (vues == teintesAttendues(teinte))
+                derniere = teinte;
+            QCOMPARE(vues, teintesAttendues(derniere));
+            QCOMPARE(QDir(chemin(kSaveCalend))
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                         .size(),
+                     14);
+        }
     }
 
     void lister() {
@@ -405,36 +536,43 @@ private slots:
     void supprimerIndexRetouche_data() {
         QTest::addColumn<QByteArray>("index");
         QTest::addColumn<QStringList>("restent");
-        const QStringList tous{u"A.Ima"_qs, u"B.Ima"_qs, u"C.Ima"_qs};
-        QTest::newRow("court") << QByteArray("SaveCalend/A.Ima\r\n")
-                               << QStringList{u"B.Ima"_qs, u"C.Ima"_qs};
+        const QString a = u"XJanvier2007.Ima"_qs, b = u"XFevrier2007.Ima"_qs,
+                      m = u"XMars2007.Ima"_qs;
+        const QString autre = u"NOELMars2007.Ima"_qs;
+        const QStringList tous{autre, b, a, m};
+        QTest::newRow("court") << QByteArray("SaveCalend/XJanvier2007.Ima\r\n")
+                               << QStringList{autre, b, m};
         QTest::newRow("barres inverses")
-            << QByteArray("SaveCalend\\A.Ima\r\nsavecalend\\b.ima\r\n") << QStringList{u"C.Ima"_qs};
+            << QByteArray("SaveCalend\\XJanvier2007.Ima\r\nsavecalend\\xfevrier2007.ima\r\n")
+            << QStringList{autre, m};
         QTest::newRow("images absentes")
-            << QByteArray("SaveCalend/X.Ima\r\n\r\nSaveCalend/C.Ima\r\n")
-            << QStringList{u"A.Ima"_qs, u"B.Ima"_qs};
+            << QByteArray("SaveCalend/XAvril2007.Ima\r\n\r\nSaveCalend/XMars2007.Ima\r\n")
+            << QStringList{autre, b, a};
         QTest::newRow("au-dela de 13 lignes")
-            << QByteArray("x\r\n").repeated(13) + "SaveCalend/A.Ima\r\n"
+            << QByteArray("x\r\n").repeated(13) + "SaveCalend/XJanvier2007.Ima\r\n"
             << tous;
         QTest::newRow("hors du dossier")
             << QByteArray("Enfant\r\n../Enfant\r\nSaveCalend/../Fete\r\nSaveCalend\\..\\Sauve\r\n"
-                          "SaveCalend\r\nSaveCalend/\r\nSaveCalend/sous/Z.Ima\r\n"
+                          "SaveCalend\r\nSaveCalend/\r\nSaveCalend/sous/XMai2007.Ima\r\n"
                           "@/SaveCalend/../Fete\r\n@/Sauve\r\n")
             << tous;
-        QTest::newRow("chemin absolu dedans")
-            << QByteArray() << QStringList{u"B.Ima"_qs, u"C.Ima"_qs};
+        QTest::newRow("chemin absolu dedans") << QByteArray() << QStringList{autre, b, m};
+        QTest::newRow("page d'un autre calendrier")
+            << QByteArray("SaveCalend/NOELMars2007.Ima\r\nSaveCalend/XMars2007.Ima\r\n")
+            << QStringList{autre, b, a};
     }
     void supprimerIndexRetouche() {
         QFETCH(QByteArray, index);
         QFETCH(QStringList, restent);
         for (const QString& n : {kEnfant, kFete, kSauve})
             poser(n, "garde\r\n");
-        for (const QString& n : {u"A.Ima"_qs, u"B.Ima"_qs, u"C.Ima"_qs})
+        for (const QString& n : {u"XJanvier2007.Ima"_qs, u"XFevrier2007.Ima"_qs,
+                                 u"XMars2007.Ima"_qs, u"NOELMars2007.Ima"_qs})
             poser(kSaveCalend + u'/' + n, "BM");
-        poser(u"SaveCalend/sous/Z.Ima"_qs, "BM");
+        poser(u"SaveCalend/sous/XMai2007.Ima"_qs, "BM");
         // '@' stands for the working folder, for absolute paths.
         if (index.isEmpty())
-            index = "@/SaveCalend/A.Ima\r\n";
+            index = "@/SaveCalend/XJanvier2007.Ima\r\n";
         index.replace("@", QFile::encodeName(dossier_->path()));
         poser(u"SaveCalend/X2007.Ans"_qs, index);
 
@@ -442,15 +580,15 @@ private slots:
         QCOMPARE(fichiersSauvegarde(), restent);
         for (const QString& n : {kEnfant, kFete, kSauve})
             QCOMPARE(octets(n), QByteArray("garde\r\n"));
-        QVERIFY(existe(u"SaveCalend/sous/Z.Ima"_qs));
+        QVERIFY(existe(u"SaveCalend/sous/XMai2007.Ima"_qs));
     }
 
     void supprimerUnLien() {
         // A page that is a link to a file outside: the link goes, the file stays.
         poser(kEnfant, "garde\r\n");
         QDir().mkpath(chemin(kSaveCalend));
-        QVERIFY(QFile::link(chemin(kEnfant), chemin(u"SaveCalend/L.Ima"_qs)));
-        poser(u"SaveCalend/L2007.Ans"_qs, "SaveCalend/L.Ima\r\n");
+        QVERIFY(QFile::link(chemin(kEnfant), chemin(u"SaveCalend/LMai2007.Ima"_qs)));
+        poser(u"SaveCalend/L2007.Ans"_qs, "SaveCalend/LMai2007.Ima\r\n");
         QVERIFY(f_->supprimerCalendrier(u"L2007.Ans"_qs));
         QCOMPARE(fichiersSauvegarde(), QStringList{});
         QCOMPARE(octets(kEnfant), QByteArray("garde\r\n"));
