@@ -98,7 +98,7 @@ Source examinerImage(const QString& chemin) {
     if (chemin.isEmpty())
         return {};
     if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
-        return Source{wmf::taille(contenu), true};
+        return Source{wmf::taille(contenu, kLimiteOctets), true};
     return Source{tailleBitmap(chemin), false};
 }
 

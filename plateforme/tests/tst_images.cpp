@@ -53,6 +53,12 @@ double nettete(const QImage& image, int y) {
     return double(nets) / image.width();
 }
 
+// The red half of the sample metafile as a bitmap of one pixel, whose header
+// claims `entete` bytes and `pixels`.
+Enregistrement bitmapRouge(qint32 entete = 40, QSize pixels = {1, 1}) {
+    return Metafichier::imageDib(QRect(0, 0, 100, 100), 0x001E1EDC, entete, pixels);
+}
+
 QImage rendre(QWidget& w, qreal echelle) {
     QImage image(w.size() * echelle, QImage::Format_RGB32);
     image.setDevicePixelRatio(echelle);
@@ -325,25 +331,34 @@ private slots:
 
     void metafichier_data() {
         QTest::addColumn<bool>("placeable");
+        QTest::addColumn<bool>("bitmap");
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QSize>("voulue");
         QTest::addColumn<QSize>("attendue");
         const QSize propre(200, 100);
-        QTest::newRow("taille propre") << true << u"dessin.wmf"_qs << QSize() << propre;
-        QTest::newRow("agrandi") << true << u"dessin.wmf"_qs << QSize(800, 400) << QSize(800, 400);
-        QTest::newRow("vignette") << true << u"dessin.WMF"_qs << QSize(60, 30) << QSize(60, 30);
-        QTest::newRow("etire") << true << u"dessin.wmf"_qs << QSize(300, 300) << QSize(300, 300);
-        QTest::newRow("nom quelconque") << true << u"dessin.img"_qs << QSize() << propre;
+        QTest::newRow("taille propre") << true << false << u"dessin.wmf"_qs << QSize() << propre;
+        QTest::newRow("agrandi") << true << false << u"dessin.wmf"_qs << QSize(800, 400)
+                                 << QSize(800, 400);
+        QTest::newRow("vignette") << true << false << u"dessin.WMF"_qs << QSize(60, 30)
+                                  << QSize(60, 30);
+        QTest::newRow("etire") << true << false << u"dessin.wmf"_qs << QSize(300, 300)
+                               << QSize(300, 300);
+        QTest::newRow("nom quelconque") << true << false << u"dessin.img"_qs << QSize() << propre;
         QTest::newRow("sans entete placable")
-            << false << u"brut.wmf"_qs << QSize(400, 200) << QSize(400, 200);
+            << false << false << u"brut.wmf"_qs << QSize(400, 200) << QSize(400, 200);
+        QTest::newRow("bitmap") << true << true << u"bitmap.wmf"_qs << QSize() << propre;
+        QTest::newRow("bitmap agrandi")
+            << true << true << u"bitmap.wmf"_qs << QSize(800, 400) << QSize(800, 400);
     }
     void metafichier() {
         QFETCH(bool, placeable);
+        QFETCH(bool, bitmap);
         QFETCH(QString, nom);
         QFETCH(QSize, voulue);
         QFETCH(QSize, attendue);
         const QString fichier = chemin(nom);
-        QVERIFY(ecrire(fichier, Metafichier::exemple().octets(placeable)));
+        const Metafichier dessin = Metafichier::exemple(bitmap ? bitmapRouge() : Enregistrement());
+        QVERIFY(ecrire(fichier, dessin.octets(placeable)));
         if (placeable)
             QCOMPARE(tailleImage(fichier), QSize(200, 100));
         else
@@ -378,6 +393,15 @@ private slots:
         Metafichier immense = Metafichier::exemple();
         immense.setCadre(32767, 32767, 1);
         QTest::newRow("immense") << immense.octets();
+        // A bitmap header shorter than its own fields: libwmf skips the
+        // difference, some 2^64 bytes, without end.
+        QTest::newRow("bitmap sans fin") << Metafichier::exemple(bitmapRouge(0)).octets();
+        QTest::newRow("bitmap immense")
+            << Metafichier::exemple(bitmapRouge(40, QSize(30000, 30000))).octets();
+        // Records announced of 4 GB, which libwmf allocates before reading any.
+        Metafichier demesure = Metafichier::exemple();
+        demesure.setPlusGrand(0x7FFFFFFF);
+        QTest::newRow("enregistrements de 4 Go") << demesure.octets();
     }
     void metafichierAbime() {
         QFETCH(QByteArray, contenu);
@@ -386,6 +410,7 @@ private slots:
         QVERIFY(chargerImage(fichier).isNull());
         if (QByteArray(QTest::currentDataTag()) == "immense")
             return; // drawn small, it is a good picture
+        QVERIFY(!tailleImage(fichier).isValid());
         QVERIFY(chargerImage(fichier, QSize(100, 50)).isNull());
         BoiteImage boite;
         boite.resize(100, 50);
