@@ -1,4 +1,5 @@
 #include "plateforme/images.h"
+#include "plateforme/tests/images_entrees.h"
 #include "plateforme/tests/metafichier.h"
 #include "plateforme/tests/photoappareil.h"
 
@@ -8,6 +9,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace plateforme;
 
@@ -58,6 +63,31 @@ double nettete(const QImage& image, int y) {
 Enregistrement bitmapRouge(qint32 entete = 40, QSize pixels = {1, 1}) {
     return Metafichier::imageDib(QRect(0, 0, 100, 100), 0x001E1EDC, entete, pixels);
 }
+
+// Once five seconds have passed, opens the writing end of the FIFO `fifo` over
+// and over: a reader blocked opening or reading it goes on, and the test fails
+// rather than hang.
+class Garde {
+public:
+    explicit Garde(const QString& fifo)
+        : fil_([this, nom = QFile::encodeName(fifo)](std::stop_token arret) {
+              const auto echeance = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+              for (; !arret.stop_requested();
+                   std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+                  if (std::chrono::steady_clock::now() < echeance)
+                      continue;
+                  if (const int fd = ::open(nom.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                      debloque_ = true;
+                      ::close(fd);
+                  }
+              }
+          }) {}
+    bool aDebloque() const { return debloque_; }
+
+private:
+    std::atomic<bool> debloque_ = false;
+    std::jthread fil_;
+};
 
 QImage rendre(QWidget& w, qreal echelle) {
     QImage image(w.size() * echelle, QImage::Format_RGB32);
@@ -244,6 +274,24 @@ private slots:
         QVERIFY(boite.chemin().isEmpty());
         const QImage rendu = rendre(boite, 1);
         QCOMPARE(rendu.pixelColor(100, 75), QColor(Qt::magenta));
+    }
+
+    // Only regular files are opened, a link followed; the others give nothing,
+    // without blocking.
+    void fichiersOrdinairesSeuls_data() { lignesEntrees(); }
+    void fichiersOrdinairesSeuls() {
+        QFETCH(Genre, genre);
+        QTemporaryDir dossier;
+        const QString nom = dossier.filePath(u"x.jpg"_qs);
+        QVERIFY(creerEntree(nom, genre, enJpeg(quadrants(QSize(160, 120)))));
+        const bool lisible = estOrdinaire(genre);
+        const QSize voulue(80, 60);
+        const Garde garde(nom);
+        QCOMPARE(tailleImage(nom), lisible ? QSize(160, 120) : QSize());
+        for (const QImage& image : {chargerImage(nom), chargerImage(nom, voulue),
+                                    chargerApercu(nom, voulue), chargerImageAuMoins(nom, voulue)})
+            QCOMPARE(image.isNull(), !lisible);
+        QVERIFY2(!garde.aDebloque(), "blocked on the FIFO");
     }
 
     void boiteDecodeALaTailleAffichee() {
