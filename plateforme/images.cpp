@@ -184,6 +184,8 @@ QImage chargerImageAuMoins(const QString& chemin, QSize taille) {
     QFile fichier(chemin);
     if (!ouvrir(fichier))
         return {};
+    if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
+        return wmf::rendre(contenu, taille, kLimiteOctets);
     QImageReader lecteur(&fichier);
     preparer(lecteur);
     const QSize stockee = lecteur.size();

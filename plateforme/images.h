@@ -40,7 +40,7 @@ QImage chargerApercu(const QString& chemin, QSize taille);
 // size, its half, quarter or eighth that still covers `taille`, which JPEG
 // reduces to while decoding, for a fraction of a full decode, and with the
 // decoder's fast path (its small losses vanish in the scaling that follows).
-// A null image as for chargerImage.
+// A Windows metafile is drawn at `taille`. A null image as for chargerImage.
 QImage chargerImageAuMoins(const QString& chemin, QSize taille);
 
 // A picture box: keeps its picture and paints it into its rectangle,
