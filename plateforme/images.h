@@ -2,6 +2,8 @@
 
 // Pictures: every picture file of the suite is read through one loader, and
 // shown in picture boxes that paint it at whatever resolution they are drawn.
+// Only regular files are opened (links followed), and nothing blocks: a FIFO,
+// a device or a folder named like a picture is no picture.
 
 #include <QImage>
 #include <QSize>
@@ -17,7 +19,8 @@ namespace plateforme {
 inline constexpr int kLimiteAllocationMo = 256;
 
 // The size of the picture as shown (EXIF orientation applied; a metafile at
-// 96 dots an inch), without decoding it; invalid when the file is not a
+// 96 dots an inch), without decoding it (a metafile is played, bounded, so
+// that one that cannot play has no size); invalid when the file is not a
 // readable picture.
 QSize tailleImage(const QString& chemin);
 
@@ -26,8 +29,8 @@ QSize tailleImage(const QString& chemin);
 // at a reduced scale, so a large photo shown small is read fast and small (a
 // screen-sized decode uses the preview a camera stored in the file when that
 // holds enough pixels), and a Windows metafile (known by its content, whatever
-// its name) is drawn at that size. A null image when the file is missing, is not a picture, is
-// damaged or is too large.
+// its name) is drawn at that size. A null image when the file is missing, is
+// not a picture, is damaged or is too large.
 QImage chargerImage(const QString& chemin, QSize taille = {});
 
 // A quick first view of a picture shown at `taille`: as chargerImage, except
