@@ -38,8 +38,12 @@ void ListeFichiers::relire() {
     if (dossier_.isEmpty())
         return;
     QStringList noms;
-    for (const QString& nom : QDir(dossier_).entryList(QDir::Files | QDir::Readable)) {
-        if (std::any_of(motifs_.cbegin(), motifs_.cend(),
+    for (const QFileInfo& entree : QDir(dossier_).entryInfoList(QDir::Files | QDir::Readable)) {
+        // Regular files only, a link followed: a link to a FIFO or a device
+        // passes as a file, and would block or never end when opened.
+        const QString nom = entree.fileName();
+        if (entree.isFile() &&
+            std::any_of(motifs_.cbegin(), motifs_.cend(),
                         [&nom](const QRegularExpression& m) { return m.match(nom).hasMatch(); }))
             noms << nom;
     }

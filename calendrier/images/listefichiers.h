@@ -1,9 +1,9 @@
 #pragma once
 
-// The file list of the picture windows: the files of one folder whose names
-// match a pattern such as "*.jpg;*.bmp", sorted by name. A click on an entry,
-// a move with the keys, or a selection made by the program all give Click,
-// so that one handler previews whatever was chosen.
+// The file list of the picture windows: the regular files of one folder (links
+// followed) whose names match a pattern such as "*.jpg;*.bmp", sorted by
+// name. A click on an entry, a move with the keys, or a selection made by the
+// program all give Click, so that one handler previews whatever was chosen.
 
 #include <QListWidget>
 #include <QRegularExpression>

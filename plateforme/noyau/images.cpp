@@ -8,6 +8,9 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace plateforme {
 
@@ -30,18 +33,38 @@ constexpr int kApercuMax = 1024;
 
 constexpr qint64 kLimiteOctets = qint64(kLimiteAllocationMo) * 1024 * 1024;
 
+// Only a regular file is opened, its link followed: a FIFO would block its
+// reader, a device never end, a folder fail. Looked at before, so that a
+// device is not even opened, then opened without waiting for a writer and
+// looked at again, so that nothing put in its place meanwhile blocks either.
+bool ouvrir(QFile& fichier) {
+    // A picture built into the program is read from memory.
+    if (fichier.fileName().startsWith(u":/"_qs))
+        return fichier.open(QIODevice::ReadOnly);
+    const QByteArray nom = QFile::encodeName(fichier.fileName());
+    struct stat etat {};
+    if (::stat(nom.constData(), &etat) != 0 || !S_ISREG(etat.st_mode))
+        return false;
+    const int fd = ::open(nom.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) &&
+        fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
+
 // A metafile is known by its signature, whatever its name; its whole content,
 // or nothing when the file is not a metafile.
-QByteArray metafichier(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly) || !wmf::estMetafichier(fichier.peek(6)) ||
-        fichier.size() > kLimiteOctets)
+QByteArray metafichier(QFile& fichier) {
+    if (!wmf::estMetafichier(fichier.peek(6)) || fichier.size() > kLimiteOctets)
         return {};
     return fichier.readAll();
 }
 
-QSize tailleBitmap(const QString& chemin) {
-    QImageReader lecteur(chemin);
+QSize tailleBitmap(QFile& fichier) {
+    QImageReader lecteur(&fichier);
     preparer(lecteur);
     if (!lecteur.canRead())
         return {};
@@ -79,7 +102,7 @@ QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue, Finesse fine
     };
     const int huitiemes = couvre(1) ? 1 : couvre(2) ? 2 : 0;
     QFile fichier(chemin);
-    if (!huitiemes || !fichier.open(QIODevice::ReadOnly) || fichier.size() > kLimiteOctets)
+    if (!huitiemes || !ouvrir(fichier) || fichier.size() > kLimiteOctets)
         return {};
     if (const uchar* octets = fichier.map(0, fichier.size()))
         return jpeg::reduire(QByteArrayView(reinterpret_cast<const char*>(octets), fichier.size()),
@@ -90,11 +113,12 @@ QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue, Finesse fine
 } // namespace
 
 Source examinerImage(const QString& chemin) {
-    if (chemin.isEmpty())
+    QFile fichier(chemin);
+    if (!ouvrir(fichier))
         return {};
-    if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
-        return Source{wmf::taille(contenu), true};
-    return Source{tailleBitmap(chemin), false};
+    if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
+        return Source{wmf::taille(contenu, kLimiteOctets), true};
+    return Source{tailleBitmap(fichier), false};
 }
 
 QSize tailleImage(const QString& chemin) {
@@ -103,12 +127,20 @@ QSize tailleImage(const QString& chemin) {
 
 namespace {
 
+// The previews a camera stored in the JPEG `chemin`, opened apart from the
+// reader, which keeps its place in its own opening.
+QImage apercuAppareil(const QString& chemin, QSize photo, QSize voulue) {
+    QFile fichier(chemin);
+    return ouvrir(fichier) ? apercus::charger(fichier, photo, voulue) : QImage();
+}
+
 QImage charger(const QString& chemin, QSize taille, Finesse finesse) {
-    if (chemin.isEmpty())
+    QFile fichier(chemin);
+    if (!ouvrir(fichier))
         return {};
-    if (const QByteArray contenu = metafichier(chemin); !contenu.isEmpty())
+    if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
         return wmf::rendre(contenu, taille, kLimiteOctets);
-    QImageReader lecteur(chemin);
+    QImageReader lecteur(&fichier);
     preparer(lecteur);
     if (!taille.isValid() || taille.isEmpty())
         return lecteur.read();
@@ -120,7 +152,7 @@ QImage charger(const QString& chemin, QSize taille, Finesse finesse) {
     // stored beside the photo spares that, for screen previews only.
     if (lecteur.format() == "jpeg" && stockee.width() <= kApercuMax &&
         stockee.height() <= kApercuMax) {
-        if (QImage apercu = apercus::charger(chemin, lecteur.size(), stockee); !apercu.isNull())
+        if (QImage apercu = apercuAppareil(chemin, lecteur.size(), stockee); !apercu.isNull())
             return redresser(std::move(apercu), tour);
         if (QImage reduite = jpegReduit(chemin, lecteur.size(), stockee, finesse);
             !reduite.isNull()) {
@@ -145,9 +177,12 @@ QImage chargerApercu(const QString& chemin, QSize taille) {
 }
 
 QImage chargerImageAuMoins(const QString& chemin, QSize taille) {
-    if (chemin.isEmpty())
+    QFile fichier(chemin);
+    if (!ouvrir(fichier))
         return {};
-    QImageReader lecteur(chemin);
+    if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
+        return wmf::rendre(contenu, taille, kLimiteOctets);
+    QImageReader lecteur(&fichier);
     preparer(lecteur);
     const QSize stockee = lecteur.size();
     const QSize voulue = estTourne(lecteur) ? taille.transposed() : taille;

@@ -2,6 +2,8 @@
 
 // Pictures: every picture file of the suite is read through this one loader,
 // which needs no window (picture boxes are in plateforme/fenetres/boiteimage.h).
+// Only regular files are opened (links followed), and nothing blocks: a FIFO,
+// a device or a folder named like a picture is no picture.
 
 #include <QImage>
 #include <QSize>
@@ -15,7 +17,8 @@ namespace plateforme {
 inline constexpr int kLimiteAllocationMo = 256;
 
 // The size of the picture as shown (EXIF orientation applied; a metafile at
-// 96 dots an inch), without decoding it; invalid when the file is not a
+// 96 dots an inch), without decoding it (a metafile is played, bounded, so
+// that one that cannot play has no size); invalid when the file is not a
 // readable picture.
 QSize tailleImage(const QString& chemin);
 
@@ -32,8 +35,8 @@ Source examinerImage(const QString& chemin);
 // at a reduced scale, so a large photo shown small is read fast and small (a
 // screen-sized decode uses the preview a camera stored in the file when that
 // holds enough pixels), and a Windows metafile (known by its content, whatever
-// its name) is drawn at that size. A null image when the file is missing, is not a picture, is
-// damaged or is too large.
+// its name) is drawn at that size. A null image when the file is missing, is
+// not a picture, is damaged or is too large.
 QImage chargerImage(const QString& chemin, QSize taille = {});
 
 // A quick first view of a picture shown at `taille`: as chargerImage, except
@@ -46,7 +49,7 @@ QImage chargerApercu(const QString& chemin, QSize taille);
 // size, its half, quarter or eighth that still covers `taille`, which JPEG
 // reduces to while decoding, for a fraction of a full decode, and with the
 // decoder's fast path (its small losses vanish in the scaling that follows).
-// A null image as for chargerImage.
+// A Windows metafile is drawn at `taille`. A null image as for chargerImage.
 QImage chargerImageAuMoins(const QString& chemin, QSize taille);
 
 } // namespace plateforme

@@ -126,9 +126,8 @@ bool memesProportions(QSize a, QSize b) {
 
 } // namespace
 
-QImage charger(const QString& chemin, QSize photo, QSize voulue) {
-    QFile fichier(chemin);
-    if (photo.isEmpty() || voulue.isEmpty() || !fichier.open(QIODevice::ReadOnly))
+QImage charger(QFile& fichier, QSize photo, QSize voulue) {
+    if (photo.isEmpty() || voulue.isEmpty())
         return {};
     QList<Morceau> candidats = morceaux(fichier);
     std::sort(candidats.begin(), candidats.end(),

@@ -1,6 +1,9 @@
 #include "plateforme/noyau/images_wmf.h"
 
+#include "plateforme/noyau/images_processus.h"
+
 #include <QtEndian>
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -8,6 +11,7 @@
 #include <libwmf/gd.h>
 #include <libwmf/gd/gd.h>
 #include <libwmf/ipa.h>
+#include <optional>
 #include <vector>
 
 namespace plateforme::wmf {
@@ -62,8 +66,11 @@ public:
             WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
         if (wmf_api_create(&api_, drapeaux, &options) != wmf_E_None)
             return; // libwmf has released what it took
-        static_cast<wmfFunctionReference*>(api_->function_reference)->draw_ellipse =
-            ellipseEnPolygone;
+        auto* fonctions = static_cast<wmfFunctionReference*>(api_->function_reference);
+        fonctions->draw_ellipse = ellipseEnPolygone;
+        api_->user_data = this;
+        lireBitmapGd_ = fonctions->bmp_read;
+        fonctions->bmp_read = lireBitmap;
         // libwmf only reads the buffer; its interface is not const-correct.
         auto* octets = reinterpret_cast<unsigned char*>(const_cast<char*>(contenu.constData()));
         if (wmf_mem_open(api_, octets, contenu.size()) != wmf_E_None)
@@ -91,7 +98,9 @@ public:
     // Invalid unless the metafile was opened and scanned.
     QSize taille() const { return taille_; }
 
-    QImage jouer(QSize voulue) {
+    // Plays the metafile into a picture of `voulue` pixels: GD's pixels, row
+    // after row; null when it could not be played.
+    const int* jouer(QSize voulue) {
         wmf_gd_t* gd = WMF_GD_GetData(api_);
         gd->type = wmf_gd_image;
         gd->bbox = cadre_;
@@ -100,24 +109,12 @@ public:
         const wmf_error_t erreur = wmf_play(api_, 0, &cadre_);
         joue_ = static_cast<gdImage*>(gd->gd_image);
         // The pixels are read as a block of the size asked: it must be that.
-        if (erreur != wmf_E_None || !joue_ || joue_->sx != voulue.width() ||
+        if (erreur != wmf_E_None || bitmapIllisible_ || !joue_ || joue_->sx != voulue.width() ||
             joue_->sy != voulue.height())
-            return {};
-        const int* pixels = wmf_gd_image_pixels(gd->gd_image);
-        if (!pixels)
-            return {};
-        QImage image(voulue, QImage::Format_ARGB32);
-        if (image.isNull())
-            return {};
-        for (int y = 0; y < voulue.height(); ++y) {
-            auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < voulue.width(); ++x)
-                ligne[x] = versQt(unsigned(*pixels++));
-        }
-        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            return nullptr;
+        return wmf_gd_image_pixels(gd->gd_image);
     }
 
-private:
     // GD keeps 7 bits of transparency (0 opaque, 127 clear) above 8-bit RGB.
     static QRgb versQt(unsigned gd) {
         const unsigned transparence = (gd >> 24) & 0x7F;
@@ -125,11 +122,23 @@ private:
         return (alpha << 24) | (gd & 0xFFFFFF);
     }
 
+private:
+    // libwmf passes over a bitmap it cannot read (its sizes beyond its data
+    // or beyond the memory allowed) and plays the rest: a picture with a
+    // hole where the bitmap was is a damaged one, refused.
+    static void lireBitmap(wmfAPI* api, wmfBMP_Read_t* lecture) {
+        auto* self = static_cast<Lecture*>(api->user_data);
+        self->lireBitmapGd_(api, lecture);
+        self->bitmapIllisible_ = self->bitmapIllisible_ || !lecture->bmp.data;
+    }
+
     wmfAPI* api_ = nullptr;
     bool ouvert_ = false;
     wmfD_Rect cadre_{};
     QSize taille_;
     gdImage* joue_ = nullptr;
+    void (*lireBitmapGd_)(wmfAPI*, wmfBMP_Read_t*) = nullptr;
+    bool bitmapIllisible_ = false;
 };
 
 } // namespace
@@ -144,24 +153,81 @@ bool estMetafichier(const QByteArray& debut) {
     return (mot(0) == 1 || mot(0) == 2) && mot(1) == 9 && (mot(2) == 0x0100 || mot(2) == 0x0300);
 }
 
-QSize taille(const QByteArray& contenu) {
-    if (!estMetafichier(contenu))
-        return {};
-    return Lecture(contenu).taille();
-}
+namespace {
 
-QImage rendre(const QByteArray& contenu, QSize voulue, qint64 limiteOctets) {
-    if (!estMetafichier(contenu))
-        return {};
+// libwmf may loop without end or ask for gigabytes on a damaged metafile: it
+// plays in a child process, stopped after this time.
+constexpr std::chrono::seconds kDuree{3};
+
+// A metafile is accepted once it has played at the size a screen shows it.
+constexpr int kCoteEssai = 1024;
+
+// In the child: plays the metafile at `voulue` (its own size when invalid) or
+// only tries it, and writes its own size, then the pixels it drew, as ARGB32.
+bool jouer(const QByteArray& contenu, QSize voulue, bool pixels, qint64 limiteOctets, int sortie) {
     Lecture lecture(contenu);
     const QSize propre = lecture.taille();
     if (!propre.isValid())
-        return {};
-    const QSize taille = voulue.isValid() && !voulue.isEmpty() ? voulue : propre;
-    // Drawn once by libwmf, then copied: two pictures at a time.
+        return false;
+    QSize taille = voulue.isValid() && !voulue.isEmpty() ? voulue : propre;
+    if (!pixels && (taille.width() > kCoteEssai || taille.height() > kCoteEssai))
+        taille = taille.scaled(kCoteEssai, kCoteEssai, Qt::KeepAspectRatio).expandedTo({1, 1});
+    // Drawn once by libwmf, then copied by the parent: two pictures at a time.
     if (2 * 4 * qint64(taille.width()) * taille.height() > limiteOctets)
+        return false;
+    const int* joues = lecture.jouer(taille);
+    const qint32 entete[] = {propre.width(), propre.height()};
+    if (!joues || !processus::ecrire(sortie, entete, sizeof entete))
+        return false;
+    if (!pixels)
+        return true;
+    std::vector<QRgb> ligne(size_t(taille.width()));
+    for (int y = 0; y < taille.height(); ++y) {
+        for (QRgb& pixel : ligne)
+            pixel = Lecture::versQt(unsigned(*joues++));
+        if (!processus::ecrire(sortie, ligne.data(), ligne.size() * sizeof(QRgb)))
+            return false;
+    }
+    return true;
+}
+
+// The metafile played in a child, as `jouer` writes it; nothing when it failed.
+std::optional<QByteArray> jouerIsole(const QByteArray& contenu, QSize voulue, bool pixels,
+                                     qint64 limiteOctets) {
+    if (!estMetafichier(contenu))
+        return std::nullopt;
+    const auto travail = [&](int sortie) {
+        return jouer(contenu, voulue, pixels, limiteOctets, sortie);
+    };
+    return processus::executer(travail, {kDuree, limiteOctets});
+}
+
+constexpr qsizetype kEntete = 2 * sizeof(qint32);
+
+QSize taillePropre(const QByteArray& recu) {
+    const auto* entete = reinterpret_cast<const qint32*>(recu.constData());
+    return QSize(entete[0], entete[1]);
+}
+
+} // namespace
+
+QSize taille(const QByteArray& contenu, qint64 limiteOctets) {
+    const auto recu = jouerIsole(contenu, {}, false, limiteOctets);
+    if (!recu || recu->size() != kEntete)
         return {};
-    return lecture.jouer(taille);
+    return taillePropre(*recu);
+}
+
+QImage rendre(const QByteArray& contenu, QSize voulue, qint64 limiteOctets) {
+    const auto recu = jouerIsole(contenu, voulue, true, limiteOctets);
+    if (!recu || recu->size() < kEntete)
+        return {};
+    const QSize taille = voulue.isValid() && !voulue.isEmpty() ? voulue : taillePropre(*recu);
+    if (taille.isEmpty() || recu->size() != kEntete + 4 * qint64(taille.width()) * taille.height())
+        return {};
+    const QImage joue(reinterpret_cast<const uchar*>(recu->constData() + kEntete), taille.width(),
+                      taille.height(), 4 * taille.width(), QImage::Format_ARGB32);
+    return joue.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace plateforme::wmf

@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QIODevice>
 #include <QList>
+#include <QRect>
 #include <algorithm>
+#include <optional>
 
 // A record: its function number, then its parameters as the file holds them.
 using Enregistrement = QList<qint16>;
@@ -16,19 +18,46 @@ class Metafichier {
 public:
     // 200 x 100 units at 96 an inch: a red rectangle (220, 30, 30) on the left
     // half, a blue ellipse (30, 30, 220) filling the right half, no outlines.
-    static Metafichier exemple() {
+    // With `gauche`, that record draws the left half instead of the rectangle.
+    static Metafichier exemple(const Enregistrement& gauche = {}) {
         Metafichier m;
-        m.ajouter({0x020B, 0, 0});             // window origin (y, x)
-        m.ajouter({0x020C, 100, 200});         // window extent (height, width)
-        m.ajouter({0x02FA, 5, 0, 0, 0, 0});    // null pen: object 0
-        m.ajouter({0x012D, 0});                // selected
-        m.brosse(0x001E1EDC);                  // object 1
-        m.ajouter({0x041B, 100, 100, 0, 0});   // rectangle (bottom, right, top, left)
-        m.ajouter({0x01F0, 1});                // brush deleted
-        m.brosse(0x00DC1E1E);                  // object 1 again
-        m.ajouter({0x0418, 100, 200, 0, 100}); // ellipse
-        m.ajouter({0x0000});                   // end of file
+        m.ajouter({0x020B, 0, 0});          // window origin (y, x)
+        m.ajouter({0x020C, 100, 200});      // window extent (height, width)
+        m.ajouter({0x02FA, 5, 0, 0, 0, 0}); // null pen: object 0
+        m.ajouter({0x012D, 0});             // selected
+        m.brosse(0x001E1EDC);               // object 1
+        if (!gauche.isEmpty())
+            m.ajouter(gauche);
+        else
+            m.ajouter({0x041B, 100, 100, 0, 0}); // rectangle (bottom, right, top, left)
+        m.ajouter({0x01F0, 1});                  // brush deleted
+        m.brosse(0x00DC1E1E);                    // object 1 again
+        m.ajouter({0x0418, 100, 200, 0, 100});   // ellipse
+        m.ajouter({0x0000});                     // end of file
         return m;
+    }
+
+    // A StretchDIB record: a 24-bit bitmap of one pixel, of COLORREF `couleur`
+    // (0x00BBGGRR), stretched over `cible` (in window units). Its header may
+    // claim another header size, or more pixels than the one it holds.
+    static Enregistrement imageDib(QRect cible, quint32 couleur, qint32 entete = 40,
+                                   QSize pixels = {1, 1}) {
+        const auto long_ = [](qint32 v) {
+            return Enregistrement{qint16(v & 0xFFFF), qint16(quint32(v) >> 16)};
+        };
+        // Raster operation SRCCOPY, colours as RGB, source then destination
+        // rectangles (height, width, y, x).
+        Enregistrement e{0x0F43, 0x0020, 0x00CC, 0};
+        e << qint16(pixels.height()) << qint16(pixels.width()) << 0 << 0;
+        e << qint16(cible.height()) << qint16(cible.width()) << qint16(cible.y())
+          << qint16(cible.x());
+        // BITMAPINFOHEADER: one plane, 24 bits, uncompressed, no palette.
+        e << long_(entete) << long_(pixels.width()) << long_(pixels.height()) << 1 << 24;
+        for (int champ = 0; champ < 6; ++champ)
+            e << long_(0);
+        // The pixel, blue green red, and the padding of its row.
+        e << qint16(((couleur >> 16) & 0xFF) | (couleur & 0xFF00)) << qint16(couleur & 0xFF);
+        return e;
     }
 
     void ajouter(const Enregistrement& e) { enregistrements_ << e; }
@@ -43,6 +72,9 @@ public:
         hauteur_ = hauteur;
         parPouce_ = parPouce;
     }
+
+    // The largest record, in words, the header announces (the true one unless set).
+    void setPlusGrand(quint32 mots) { plusGrand_ = mots; }
 
     QByteArray octets(bool placeable = true) const {
         QByteArray fichier;
@@ -64,6 +96,7 @@ public:
             total += taille(e);
             plusGrand = std::max(plusGrand, taille(e));
         }
+        plusGrand = plusGrand_.value_or(plusGrand);
         // On disk, a header of 9 words, Windows 3, two objects at most.
         f << quint16(2) << quint16(9) << quint16(0x0300) << total << quint16(2) << plusGrand
           << quint16(0);
@@ -81,6 +114,7 @@ private:
 
     QList<Enregistrement> enregistrements_;
     int largeur_ = 200, hauteur_ = 100, parPouce_ = 96;
+    std::optional<quint32> plusGrand_;
 };
 
 inline bool ecrire(const QString& chemin, const QByteArray& contenu) {

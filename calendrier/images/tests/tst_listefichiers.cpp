@@ -1,6 +1,7 @@
 // The file list of the picture windows: what it lists, and when it says Click.
 
 #include "calendrier/images/listefichiers.h"
+#include "plateforme/tests/images_entrees.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,6 +42,19 @@ private slots:
             vus << liste.item(i)->text();
         QCOMPARE(vus, listes);
         QVERIFY(liste.FileName().isEmpty());
+    }
+
+    // A FIFO, a device, a folder named like a picture would block or fail
+    // whoever opens it: only regular files are listed, a link followed.
+    void fichiersOrdinairesSeuls_data() { lignesEntrees(); }
+    void fichiersOrdinairesSeuls() {
+        QFETCH(Genre, genre);
+        QTemporaryDir dossier;
+        QVERIFY(creerEntree(dossier.filePath(u"x.jpg"_qs), genre, "photo"));
+        ListeFichiers liste;
+        liste.setPattern(u"*.jpg"_qs);
+        liste.setPath(dossier.path());
+        QCOMPARE(liste.count(), estOrdinaire(genre) ? 1 : 0);
     }
 
     void dossierManquant() {
