@@ -76,11 +76,11 @@ const QRect kCadreFeuille(60, 60, 16000, 11500);
 QRect cadreSurLaFeuille(const Imprimante& imprimante) {
     if (!imprimante.versFichier())
         return kCadreFeuille;
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch);
-    const QSize feuille(qRound(a4.height() * 1440), qRound(a4.width() * 1440)); // landscape
-    QRect cadre(QPoint(), kCadreFeuille.size());
-    cadre.moveCenter(QRect(QPoint(), feuille).center());
-    return cadre;
+    // A4 in landscape, in twips.
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter) / 25.4 * 1440;
+    return QRect(qRound((a4.height() - kCadreFeuille.width()) / 2),
+                 qRound((a4.width() - kCadreFeuille.height()) / 2), kCadreFeuille.width(),
+                 kCadreFeuille.height());
 }
 
 // `chemin`, or the first of "name (2).pdf", "name (3).pdf" ... that does not

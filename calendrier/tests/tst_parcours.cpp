@@ -586,19 +586,30 @@ private slots:
         p.verifierRetourAuMenu();
     }
 
+    void anneeSauvee_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("famille") << u"famille"_qs << u"FAMILLE"_qs;
+        // Every letter typed stays in the file names.
+        QTest::newRow("accents et virgule") << u"Noël, Mamie"_qs << u"NOËL, MAMIE"_qs;
+    }
     void anneeSauvee() {
+        QFETCH(QString, tape);
+        QFETCH(QString, nom);
         Parcours p;
         ETAPE(p.demanderAnnee());
         ETAPE(p.cliquer(12));
         QCOMPARE(p.hub().Label12.text(), u"Nom du Calendrier à Sauver"_qs);
-        ETAPE(p.repondreAuHub(p.hub().Text14, u"famille"_qs));
+        ETAPE(p.repondreAuHub(p.hub().Text14, tape));
         QCOMPARE(p.hub().boutonsMontres(), QList<int>({6, 11, 15, 16, 17}));
         ETAPE(p.cliquer(6));
         ETAPE(p.choisirImagesDeLAnnee());
         QVERIFY(p.journal.isEmpty());
 
         const FichiersTravail f;
-        const QString index = p.bac.chemin(f.cheminIndex(u"FAMILLE"_qs, u"2026"_qs));
+        const QString index = p.bac.chemin(f.cheminIndex(nom, u"2026"_qs));
+        QCOMPARE(QDir(p.bac.chemin(kSaveCalend)).entryList({u"*.Ans"_qs}),
+                 QStringList{nom + u"2026.Ans"_qs});
         QCOMPARE(plateforme::lireLignes(index).size(), 14);
         const QStringList pages = f.pagesCalendrier(QFileInfo(index).fileName());
         QCOMPARE(pages.size(), 13);

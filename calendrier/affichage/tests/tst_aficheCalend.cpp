@@ -9,6 +9,7 @@
 #include "plateforme/essais/imprimanteenregistreuse.h"
 #include "plateforme/fenetres/disposition.h"
 #include "plateforme/noyau/fichiertexte.h"
+#include "plateforme/tests/metafichier.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -81,6 +82,8 @@ public:
     Programme programme;
     // What the user typed in the hub.
     QString mois, annee, nomCalendrier;
+    // The machine has no printer: documents go to PDF files.
+    bool sansImprimante = false;
 
 private:
     calendrier::Services services() {
@@ -88,7 +91,8 @@ private:
         s.imprimante = [this](const QString& pdf) {
             // What the save folder holds when printing starts.
             temporaires = QDir(bac.chemin(u"SaveCalend"_qs)).entryList(QDir::Files, QDir::Name);
-            return essai.services().imprimante(pdf);
+            essai.pdfDeSecours << pdf;
+            return std::make_unique<ImprimanteEnregistreuse>(&journal, sansImprimante);
         };
         return s;
     }
@@ -462,6 +466,83 @@ private slots:
         }
         QCOMPARE(p.Label12.text(), kAutre);
         QVERIFY(p.Text1.isVisibleTo(&p));
+    }
+
+    // Windows metafiles print as they show: their own pixels on every sheet.
+    void metafichiersImprimes_data() {
+        QTest::addColumn<bool>("annee");
+        QTest::newRow("un mois") << false;
+        QTest::newRow("une annee") << true;
+    }
+    void metafichiersImprimes() {
+        QFETCH(bool, annee);
+        Essai e;
+        const QString wmf = e.bac.chemin(u"dessin.wmf"_qs);
+        QVERIFY(ecrire(wmf, Metafichier::exemple().octets()));
+        reecrire(e.bac.chemin(u"Fichier.ser"_qs), QStringList(annee ? 13 : 1, wmf));
+        e.mois = u"03"_qs;
+        e.annee = u"2026"_qs;
+        AficheCalend& p = e.page();
+        if (annee)
+            p.TravailSix(e.consultation(Sortie::ImprimanteAnnee));
+        else
+            p.TravailQuatre(e.consultation(Sortie::ImprimanteMois));
+        QCOMPARE(e.journal.size(), 1);
+        QCOMPARE(e.journal.first().feuilles.size(), annee ? 13 : 1);
+        for (const auto& feuille : e.journal.first().feuilles) {
+            const QImage apercu = feuille.first().apercu;
+            // The metafile's red left half and blue right half, where only the picture shows.
+            const QPoint gauche = pointLibre(apercu.size());
+            const QPoint droite(apercu.width() - gauche.x(), gauche.y());
+            QVERIFY2(procheDe(apercu.pixelColor(gauche), QColor(220, 30, 30)),
+                     qPrintable(apercu.pixelColor(gauche).name()));
+            QVERIFY2(procheDe(apercu.pixelColor(droite), QColor(30, 30, 220)),
+                     qPrintable(apercu.pixelColor(droite).name()));
+        }
+    }
+
+    void pdfSansImprimante() {
+        // The page centred on the A4 sheet, which has no unprintable margin,
+        // and a second print of the month in a file of its own.
+        Essai e;
+        e.images(1);
+        e.sansImprimante = true;
+        e.mois = u"03"_qs;
+        e.annee = u"2026"_qs;
+        reecrire(e.bac.chemin(u"CalendrierMars2026.pdf"_qs), {u"premier"_qs});
+        e.page().TravailQuatre(e.consultation(Sortie::ImprimanteMois));
+        QCOMPARE(e.essai.pdfDeSecours, QStringList{e.bac.chemin(u"CalendrierMars2026 (2).pdf"_qs)});
+        QCOMPARE(e.journal.first().feuilles.first().first().cadre, QRect(419, 203, 16000, 11500));
+    }
+
+    void sauvegardeImpossibleDite() {
+        // Where the pages are written first, a file: nothing can be saved.
+        Essai e;
+        e.images(13);
+        const calendrier::FichiersTravail f;
+        QCOMPARE(f.nommerCalendrier(u"FAMILLE"_qs, u"2026"_qs, {}), calendrier::Nommage::Fait);
+        reecrire(e.bac.chemin(u"SaveCalend/.FAMILLE2026.Ans.en-cours"_qs), {u"x"_qs});
+        e.nomCalendrier = u"FAMILLE"_qs;
+        e.annee = u"2026"_qs;
+        e.page().TravailSept(e.consultation(Sortie::EcranAnnee));
+        QCOMPARE(e.essai.questions.size(), 1);
+        QVERIFY2(e.essai.questions.first().contains(u"FAMILLE 2026 n'a pas pu être enregistré"_qs),
+                 qPrintable(e.essai.questions.first()));
+        QVERIFY(!QFile::exists(e.bac.chemin(u"SaveCalend/FAMILLE2026.Ans"_qs)));
+        QCOMPARE(e.page().Label12.text(), kAutre);
+    }
+
+    void pageManquanteNommee() {
+        Essai e;
+        e.images(13);
+        e.annee = u"2026"_qs;
+        // Where March's capture goes, a folder: it cannot be written.
+        QVERIFY(QDir(e.bac.chemin(u"SaveCalend"_qs)).mkdir(u"TemporaireMars.tmp"_qs));
+        e.page().TravailSix(e.consultation(Sortie::ImprimanteAnnee));
+        QCOMPARE(e.journal.first().feuilles.size(), 12);
+        QCOMPARE(e.essai.questions.size(), 1);
+        QVERIFY2(e.essai.questions.first().endsWith(u": Mars."_qs),
+                 qPrintable(e.essai.questions.first()));
     }
 
     void moisImprime() {
