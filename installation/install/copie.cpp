@@ -4,11 +4,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <functional>
 
 namespace installation {
 
 namespace {
+
+// Qt's message for the device's error; a short write leaves the device
+// without one, and the system's then says why.
+QString raison(const QFileDevice& f) {
+    return f.error() != QFileDevice::NoError ? f.errorString() : qt_error_string(errno);
+}
 
 // Qt 6.4's commit() can report success after a failed buffered write: every
 // write and the flush are checked before it.
@@ -18,12 +25,13 @@ Echec ecrire(const QString& chemin, const std::function<Echec(QSaveFile&)>& remp
         return u"the folder %1 cannot be created"_qs.arg(QFileInfo(chemin).path());
     QSaveFile f(chemin);
     f.setDirectWriteFallback(false);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, a short write shows at the write that falls short.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return f.errorString();
     if (Echec e = remplir(f))
         return e;
     if (!f.flush())
-        return f.errorString();
+        return raison(f);
     if (permissions && !f.setPermissions(*permissions))
         return f.errorString();
     if (!f.commit())
@@ -52,7 +60,7 @@ Echec copierFichier(const QString& source, const QString& cible) {
                 if (lu == 0)
                     break;
                 if (sortie.write(tampon.constData(), lu) != lu)
-                    return sortie.errorString();
+                    return raison(sortie);
                 total += lu;
             }
             if (total != taille)
@@ -65,7 +73,7 @@ Echec copierFichier(const QString& source, const QString& cible) {
 Echec ecrireFichier(const QString& chemin, const QByteArray& octets) {
     return ecrire(chemin, [&](QSaveFile& f) -> Echec {
         if (f.write(octets) != octets.size())
-            return f.errorString();
+            return raison(f);
         return std::nullopt;
     });
 }
