@@ -169,8 +169,10 @@ Vert::Vert(Installation& programme) : programme_(programme) {
     connect(&Quitte, &QPushButton::clicked, this, &Vert::Quitte_Click);
 }
 
+// The picture is a pixel narrower and shorter than the window: stretched, it
+// leaves no unpainted edge.
 void Vert::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(0, 0, fond_);
+    QPainter(this).drawImage(rect(), fond_);
 }
 
 void Vert::Attente() {

@@ -2,6 +2,8 @@
 // main windows read from a shape file, the topmost layer, the language file.
 
 #include "bac.h"
+#include "installation/commun/copyright.h"
+#include "installation/commun/language.h"
 #include "installation/commun/langue.h"
 #include "installation/commun/miseenpage.h"
 #include "plateforme/fichiertexte.h"
@@ -13,6 +15,7 @@
 using namespace installation;
 
 Q_DECLARE_METATYPE(installation::Forme)
+Q_DECLARE_METATYPE(installation::Variante)
 
 namespace {
 
@@ -27,6 +30,23 @@ int cote(const Forme& f, double x, double y) {
         return -1;
     return d < 1 - marge ? 1 : d > 1 + marge ? -1 : 0;
 }
+
+// The program around the shared windows: records what they open.
+class HoteEssai : public Hote {
+public:
+    explicit HoteEssai(Variante v) : variante_(v) {}
+    Variante variante() const override { return variante_; }
+    void ouvrirLanguage() override { ouverts << u"Language"_qs; }
+    void ouvrirCopyright() override { ouverts << u"Copyright"_qs; }
+    void ouvrirVert() override { ouverts << u"Vert"_qs; }
+    int intervalleSplash() const override { return 1; }
+    void informer(QWidget*, const QString&, const QString& texte) override { messages << texte; }
+    QStringList ouverts;
+    QStringList messages;
+
+private:
+    Variante variante_;
+};
 
 } // namespace
 
@@ -96,6 +116,69 @@ private slots:
         QVERIFY(PremierPlan(fenetre, false));
         QVERIFY(!fenetre.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(fenetre.isVisible());
+    }
+
+    void variantes_data() {
+        QTest::addColumn<Variante>("variante");
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("societe");
+        QTest::newRow("installeur") << Variante::Installeur << u"Français"_qs << u"ADRESSE"_qs
+                                    << u"Un logiciel conçu par Quivex  "_qs;
+        QTest::newRow("installer") << Variante::Installeur << u"English"_qs << u"ADDRESS"_qs
+                                   << u"Software designed by Quivex  "_qs;
+        QTest::newRow("desinstalleur")
+            << Variante::Desinstalleur << u"Français"_qs << u"DESINSTALLATION"_qs
+            << u"Un logiciel conçu par Quivex  "_qs;
+        QTest::newRow("uninstaller")
+            << Variante::Desinstalleur << u"English"_qs << u"DÉSINSTALLATION"_qs
+            << u"Software designed by Quivex  "_qs;
+    }
+    void variantes() {
+        QFETCH(Variante, variante);
+        QFETCH(QString, langue);
+        QFETCH(QString, nom);
+        QFETCH(QString, societe);
+        const bool installeur = variante == Variante::Installeur;
+        HoteEssai hote(variante);
+        Language language(hote);
+        language.Form_Load();
+        QVERIFY(language.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        language.Combo1.setCurrentText(langue);
+        language.Command1_Click();
+        QCOMPARE(hote.ouverts, QStringList{u"Copyright"_qs});
+        QVERIFY(!language.isVisible());
+        // Only the installer's copy leaves the topmost layer.
+        QCOMPARE(language.windowFlags().testFlag(Qt::WindowStaysOnTopHint), !installeur);
+
+        Copyright splash(hote);
+        splash.Form_Load();
+        QVERIFY(splash.isVisible());
+        QCOMPARE(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint), installeur);
+        QCOMPARE(splash.LabelNom.text(), nom);
+        QCOMPARE(splash.LabelCopyright.text(), societe);
+        QCOMPARE(splash.LabelMiseEnGarde.text(), QString());
+        QTRY_COMPARE(hote.ouverts.size(), 2);
+        QCOMPARE(hote.ouverts.last(), u"Vert"_qs);
+        QCOMPARE(splash.ProgressBar1.value(), 99);
+        QVERIFY(!splash.isVisible());
+    }
+
+    void langueNonEnregistree() {
+        // A file where the settings folder should be.
+        QVERIFY(QFile(bac_->chemin(u"config/quivex"_qs)).open(QIODevice::WriteOnly));
+        HoteEssai hote(Variante::Installeur);
+        Copyright splash(hote);
+        splash.Form_Load();
+        QCOMPARE(hote.ouverts, QStringList{u"Language"_qs});
+        QVERIFY(!splash.isVisible());
+        Language language(hote);
+        language.Form_Load();
+        language.Command1_Click();
+        QCOMPARE(hote.messages.size(), 1);
+        QVERIFY(hote.messages[0].contains(cheminLangue()));
+        QVERIFY(language.isVisible());
+        QCOMPARE(hote.ouverts, QStringList{u"Language"_qs});
     }
 
     void langue_data() {
