@@ -553,6 +553,15 @@ private slots:
         QVERIFY(!QFileInfo(dossier + u'/' + fichier).isFile());
     }
 
+    void lecteursDuSysteme() {
+        const QStringList lecteurs = installation::lecteursDuSysteme();
+        QCOMPARE(lecteurs.value(0), bac_->chemin(u"maison"_qs));
+        QVERIFY(lecteurs.size() <= 24);
+        QCOMPARE(QSet<QString>(lecteurs.cbegin(), lecteurs.cend()).size(), lecteurs.size());
+        for (const QString& l : lecteurs)
+            QVERIFY2(QFileInfo(l).isDir() && QFileInfo(l).isWritable(), qPrintable(l));
+    }
+
     void dossierProgramme_data() {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("dossier");
