@@ -13,9 +13,18 @@ function(quivex_test nom)
     TIMEOUT 300)
 endfunction()
 
+# An installed program loads the Qt copied beside it, not the system's. The
+# search path is DT_RPATH rather than RUNPATH: it also serves the libraries
+# that Qt's plugins load, which a RUNPATH would leave to the system.
+function(quivex_origine cible)
+  set_target_properties(${cible} PROPERTIES BUILD_RPATH "$ORIGIN")
+  target_link_options(${cible} PRIVATE "LINKER:--disable-new-dtags")
+endfunction()
+
 # Programs land in the program folder, next to their data and the component.
 function(quivex_programme cible)
   set_target_properties(${cible} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${QUIVEX_PROGRAMME_DIR}")
+  quivex_origine(${cible})
 endfunction()
 
 # quivex_couche(TARGET LEVEL [SANS_FENETRE])
