@@ -5,6 +5,9 @@ QUIVEX_PAQUETS=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                 fonts-liberation2 libbenchmark-dev xvfb xauth
                 libwmf-dev fonts-urw-base35)
 
+# What CI adds: the format check, the fuzzers (clang and its libFuzzer).
+QUIVEX_PAQUETS_CI=(clang-format clang-14 libclang-rt-14-dev)
+
 quivex_installer_paquets() {
     local manquants=()
     for p in "${QUIVEX_PAQUETS[@]}"; do
