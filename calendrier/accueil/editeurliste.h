@@ -63,6 +63,8 @@ public:
 private:
     void attendreAction(bool rappelerInvite);
     QString inviteAction() const;
+    // A date refused: the prompt says what is awaited and `boite` waits again.
+    void refuserDate(QLineEdit& boite);
 
     Liste liste_;
     ControlesEditeur c_;

@@ -34,6 +34,12 @@ struct Vue {
     QLineEdit& nom() const { return liste == Liste::Enfant ? hub.Text7 : hub.Text12; }
     QLineEdit& remplacement() const { return liste == Liste::Enfant ? hub.Text8 : hub.Text13; }
     QString fichier() const { return liste == Liste::Enfant ? kEnfant : kFete; }
+    // A date the list takes, and its format.
+    QString date(int jour) const {
+        return u"%1/05"_qs.arg(jour, 2, 10, QChar(u'0')) +
+               (liste == Liste::Enfant ? u"/2000"_qs : QString());
+    }
+    QString format() const { return liste == Liste::Enfant ? u"JJ/MM/AAAA"_qs : u"JJ/MM"_qs; }
 
     void ouvrir() const { liste == Liste::Enfant ? hub.FeteEnfants_Click() : hub.FeteFixe(); }
     void cliquerLigne(int ligne) const {
@@ -45,6 +51,12 @@ struct Vue {
         repondre(lettre(), u"A"_qs);
         repondre(date(), d);
         repondre(nom(), n);
+    }
+    // Answers in the one box shown; "#n" clicks line n.
+    void faire(const QStringList& gestes) const {
+        for (const QString& g : gestes)
+            g.startsWith(u'#') ? cliquerLigne(g.mid(1).toInt())
+                               : repondre(*boitesMontrees().value(0, &lettre()), g);
     }
     // Only the boxes of the editor's current step are shown.
     QList<QLineEdit*> boitesMontrees() const {
@@ -148,20 +160,19 @@ private slots:
         QCOMPARE(v.hub.Label12.text(), liste == Liste::Enfant ? u"DATE   JJ/MM/AAAA OU FIN"_qs
                                                               : u"DATE   JJ/MM OU FIN"_qs);
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.date()});
-        repondre(v.date(), u"07/03/1998"_qs);
+        const QString date = liste == Liste::Enfant ? u"07/03/1998"_qs : u"07/03"_qs;
+        repondre(v.date(), date);
         QCOMPARE(v.hub.Label12.text(),
                  liste == Liste::Enfant ? u"NOM POUR 07/03/1998"_qs : u"Nom de La Fete"_qs);
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.nom()});
         repondre(v.nom(), u"anniversaire de mariage"_qs);
         QCOMPARE(v.hub.Label12.text(), liste == Liste::Enfant ? kInviteAction : kInviteActionFete);
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.lettre()});
-        QCOMPARE(v.editeur().lignes().mid(4),
-                 (QStringList{u"07/03/1998"_qs, u"ANNIVERSAIRE DE MARI"_qs}));
+        QCOMPARE(v.editeur().lignes().mid(4), (QStringList{date, u"ANNIVERSAIRE DE MARI"_qs}));
         // Nothing reaches the file before F.
         QCOMPARE(fichier(v.fichier()).size(), 4);
         repondre(v.lettre(), u"f"_qs);
-        QCOMPARE(fichier(v.fichier()).mid(4),
-                 (QStringList{u"07/03/1998"_qs, u"ANNIVERSAIRE DE MARI"_qs}));
+        QCOMPARE(fichier(v.fichier()).mid(4), (QStringList{date, u"ANNIVERSAIRE DE MARI"_qs}));
         // F brings back the main toolbar.
         QVERIFY(v.hub.Toolbar1.isVisible());
         QVERIFY(!v.lignes().isVisible());
@@ -192,6 +203,52 @@ private slots:
         QCOMPARE(fichier(v.fichier()).size(), 4);
     }
 
+    // A date that names a real day goes in, day and month on two digits;
+    // any other is refused in the prompt and the date asked again.
+    void dates_data() {
+        QTest::addColumn<Liste>("liste");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("ligne"); // empty when refused
+        const auto ligne = [](Liste l, const char* tape, const char* date) {
+            QTest::addRow("%s %s", l == Liste::Enfant ? "enfant" : "fete", tape)
+                << l << QString::fromLatin1(tape) << QString::fromLatin1(date);
+        };
+        for (const auto& [tape, date] : {std::pair{"7/3/1998", "07/03/1998"},
+                                         {" 29/02/2024 ", "29/02/2024"},
+                                         {"01/01/0001", "01/01/0001"},
+                                         {"31/12/3000", "31/12/3000"}})
+            ligne(Liste::Enfant, tape, date);
+        for (const char* tape :
+             {"abc", "00/00/0000", "31/02/2020", "99/99", "29/02/2023", "01/13/2000", "01/01/3001",
+              "01/01/0000", "07/03/98", "07-03-1998", "25/12"})
+            ligne(Liste::Enfant, tape, "");
+        for (const auto& [tape, date] :
+             {std::pair{"15/08", "15/08"}, {"29/02", "29/02"}, {"1/5", "01/05"}})
+            ligne(Liste::Fete, tape, date);
+        for (const char* tape :
+             {"25/12/2027", "30/02", "31/04", "00/01", "99/99", "abc", "12/13", "1/5/"})
+            ligne(Liste::Fete, tape, "");
+    }
+    void dates() {
+        QFETCH(Liste, liste);
+        QFETCH(QString, tape);
+        QFETCH(QString, ligne);
+        const Vue v = vue(liste);
+        v.ouvrir();
+        v.faire({u"A"_qs, tape});
+        if (ligne.isEmpty()) {
+            QCOMPARE(v.hub.Label12.text(), u"Date impossible : "_qs + v.format());
+            QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.date()});
+            QVERIFY(v.date().text().isEmpty());
+            QCOMPARE(v.editeur().lignes(), fichier(v.fichier()));
+            ligne = v.date(1);
+            repondre(v.date(), ligne);
+        }
+        QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.nom()});
+        v.faire({u"jeanne"_qs, u"F"_qs});
+        QCOMPARE(fichier(v.fichier()).mid(4), (QStringList{ligne, u"JEANNE"_qs}));
+    }
+
     void nomVideRedemande() {
         const Vue v = vue(Liste::Enfant);
         v.ouvrir();
@@ -208,14 +265,22 @@ private slots:
         QTest::addColumn<Liste>("liste");
         QTest::addColumn<int>("ligne");
         QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("attendu");
+        QTest::addColumn<QString>("attendu"); // empty: the line is kept
+        QTest::addColumn<bool>("refusee");
         for (Liste l : {Liste::Enfant, Liste::Fete}) {
             const QByteArray g = l == Liste::Enfant ? "enfant " : "fete ";
-            QTest::newRow(g + "long")
-                << l << 1 << u"un nom bien plus long que vingt"_qs << u"UN NOM BIEN PLUS LON"_qs;
-            QTest::newRow(g + "date") << l << 2 << u"13/11"_qs << u"13/11"_qs;
-            QTest::newRow(g + "FIN garde la ligne") << l << 3 << u"fin"_qs << QString();
-            QTest::newRow(g + "vide garde la ligne") << l << 3 << u"  "_qs << QString();
+            const QString an = l == Liste::Enfant ? u"/2001"_qs : QString();
+            QTest::newRow(g + "long") << l << 1 << u"un nom bien plus long que vingt"_qs
+                                      << u"UN NOM BIEN PLUS LON"_qs << false;
+            QTest::newRow(g + "date") << l << 2 << u"3/1"_qs + an << u"03/01"_qs + an << false;
+            QTest::newRow(g + "date impossible") << l << 2 << u"31/02"_qs + an << QString() << true;
+            QTest::newRow(g + "date dans l'autre format")
+                << l << 0 << (l == Liste::Enfant ? u"13/11"_qs : u"13/11/2001"_qs) << QString()
+                << true;
+            QTest::newRow(g + "un nom n'est pas une date")
+                << l << 3 << u"31/02"_qs << u"31/02"_qs << false;
+            QTest::newRow(g + "FIN garde la ligne") << l << 3 << u"fin"_qs << QString() << false;
+            QTest::newRow(g + "vide garde la ligne") << l << 3 << u"  "_qs << QString() << false;
         }
     }
     void modification() {
@@ -223,6 +288,7 @@ private slots:
         QFETCH(int, ligne);
         QFETCH(QString, texte);
         QFETCH(QString, attendu);
+        QFETCH(bool, refusee);
         const Vue v = vue(liste);
         v.ouvrir();
         const QStringList avant = v.editeur().lignes();
@@ -235,6 +301,12 @@ private slots:
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.remplacement()});
         QCOMPARE(v.remplacement().text(), avant[ligne]);
         repondre(v.remplacement(), texte);
+        if (refusee) {
+            QCOMPARE(v.hub.Label12.text(), u"Date impossible : "_qs + v.format());
+            QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.remplacement()});
+            QVERIFY(v.remplacement().text().isEmpty());
+            repondre(v.remplacement(), u"FIN"_qs);
+        }
         QStringList apres = avant;
         if (!attendu.isEmpty())
             apres[ligne] = attendu;
@@ -342,9 +414,9 @@ private slots:
         QFile::remove(bac_->chemin(v.fichier()));
         v.ouvrir();
         QCOMPARE(v.lignes().count(), 0);
-        v.ajouter(u"02/02"_qs, u"chandeleur"_qs);
+        v.ajouter(v.date(2), u"chandeleur"_qs);
         repondre(v.lettre(), u"F"_qs);
-        QCOMPARE(fichier(v.fichier()), (QStringList{u"02/02"_qs, u"CHANDELEUR"_qs}));
+        QCOMPARE(fichier(v.fichier()), (QStringList{v.date(2), u"CHANDELEUR"_qs}));
     }
 
     void fermerSansFNEcritRien_data() { listes(); }
@@ -356,7 +428,7 @@ private slots:
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
         v.ouvrir();
-        v.ajouter(u"03/03"_qs, u"TEST"_qs);
+        v.ajouter(v.date(3), u"TEST"_qs);
         repondre(v.lettre(), u"E"_qs);
         v.cliquerLigne(0);
         // The frame is closed: the program ends at once.
