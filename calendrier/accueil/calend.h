@@ -87,7 +87,7 @@ public:
     QToolBar Toolbar1;
     QList<QIcon> ImageList1;
     QLabel Label1;                                // the title
-    QLabel Label2;                                // kept hidden
+    QLabel Label2;                                // what an answer refused must be
     plateforme::BoiteImage Image2;                // the picture of the main screen
     std::array<plateforme::BoiteImage, 2> Image4; // corner pictures, kept hidden
     QListWidget List1;                            // anniversaries
@@ -114,6 +114,8 @@ private:
     // brings the main toolbar back and gives false.
     bool retenirAnnee(const QLineEdit& boite);
     QDate aujourdhui() const;
+    // Says in `Label2` what a refused answer must be, until the next action.
+    void signaler(const QString& texte);
     // A message in a dialog of the program's.
     void dire(const QString& texte);
     void sortir(calendrier::Sortie sortie);
