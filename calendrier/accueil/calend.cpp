@@ -536,6 +536,28 @@ void Calend::FeteFixe() {
     ouvrirEditeur(editeurFete_);
 }
 
+bool Calend::peutFermer() {
+    for (calendrier::EditeurListe* editeur : {&editeurEnfant_, &editeurFete_}) {
+        if (!editeur->modifiee())
+            continue;
+        const QString liste =
+            editeur == &editeurEnfant_ ? u"des anniversaires"_qs : u"des fêtes"_qs;
+        switch (pilote_.services().demanderOuiNonAnnuler(
+            this, u"Calendrier"_qs,
+            u"Enregistrer les modifications de la liste %1 ?"_qs.arg(liste))) {
+        case plateforme::Reponse::Oui:
+            if (!editeur->enregistrer())
+                return false;
+            break;
+        case plateforme::Reponse::Non:
+            break;
+        case plateforme::Reponse::Annuler:
+            return false;
+        }
+    }
+    return true;
+}
+
 QString Calend::cheminAide() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(kFichierAide);
 }

@@ -43,6 +43,9 @@ public:
     void Lire();
     // Starts naming the year's calendar to save it.
     void Sauvegarde();
+    // Whether the program may end now: an editor holding edits not written
+    // asks whether to write them; false when the user keeps working.
+    bool peutFermer();
 
     // The toolbar's buttons, by position 1 to 17.
     void Toolbar1_ButtonClick(int bouton);

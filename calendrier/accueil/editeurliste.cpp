@@ -107,6 +107,32 @@ QStringList EditeurListe::lignes() const {
     return l;
 }
 
+QStringList EditeurListe::lignesAEcrire() const {
+    QStringList l = lignes();
+    // A date still waiting for its name is no entry yet.
+    if (etat_ == Etat::Nom)
+        l.removeLast();
+    QStringList gardees;
+    for (const QString& ligne : l)
+        if (!ligne.trimmed().isEmpty())
+            gardees << ligne.trimmed();
+    return gardees;
+}
+
+bool EditeurListe::modifiee() const {
+    return etat_ != Etat::Ferme && lignesAEcrire() != ecrites_;
+}
+
+bool EditeurListe::enregistrer() {
+    const QStringList l = lignesAEcrire();
+    if (!fichiers_().ecrireListe(liste_, l)) {
+        informer_(u"La liste n'a pas pu être enregistrée."_qs);
+        return false;
+    }
+    ecrites_ = l;
+    return true;
+}
+
 void EditeurListe::refuserDate(QLineEdit& boite) {
     c_.invite.setText(kDateImpossible + (liste_ == Liste::Fete ? u"JJ/MM"_qs : u"JJ/MM/AAAA"_qs));
     montrerVide(boite);
@@ -127,6 +153,7 @@ void EditeurListe::ouvrir() {
     c_.invite.setText(kInviteAction);
     lettre_ = QChar();
     etat_ = Etat::Action;
+    ecrites_ = lignesAEcrire();
     c_.lettre.clear();
     c_.lettre.show();
     c_.lettre.setFocus();
@@ -169,19 +196,15 @@ void EditeurListe::lettreEntree() {
         c_.liste.setFocus();
         etat_ = Etat::ChoixLigne;
         break;
-    default: { // F
-        QStringList gardees;
-        for (const QString& ligne : lignes())
-            gardees << ligne.trimmed();
-        if (!fichiers_().ecrireListe(liste_, gardees)) {
-            // The edits stay on screen; the user may try again.
-            informer_(u"La liste n'a pas pu être enregistrée."_qs);
+    default: // F
+        // When the list cannot be written, the edits stay on screen; the
+        // user may try again.
+        if (!enregistrer()) {
             attendreAction(false);
             return;
         }
         etat_ = Etat::Ferme;
         fermer_();
-    }
     }
 }
 

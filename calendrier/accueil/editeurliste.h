@@ -57,12 +57,19 @@ public:
     QChar lettre() const { return lettre_; }
     // The list's lines as they stand, erased lines included (empty).
     QStringList lignes() const;
+    // Whether the open editor holds edits not yet written.
+    bool modifiee() const;
+    // Writes the list as it stands, an entry still waiting for its name
+    // left out; when it cannot, says so and gives false, the edits kept.
+    bool enregistrer();
 
     static constexpr int kLongueurNom = 20;
 
 private:
     void attendreAction(bool rappelerInvite);
     QString inviteAction() const;
+    // The lines the file would hold: trimmed, none empty, whole entries only.
+    QStringList lignesAEcrire() const;
     // A date refused: the prompt says what is awaited and `boite` waits again.
     void refuserDate(QLineEdit& boite);
 
@@ -73,6 +80,8 @@ private:
     std::function<void(const QString&)> informer_;
     Etat etat_ = Etat::Ferme;
     QChar lettre_;
+    // The lines as the file holds them since the editor opened or last wrote.
+    QStringList ecrites_;
 };
 
 } // namespace calendrier

@@ -14,6 +14,7 @@
 
 using namespace calendrier;
 using Etat = EditeurListe::Etat;
+using plateforme::Reponse;
 
 namespace {
 
@@ -79,6 +80,10 @@ class TestEditeurs : public QObject {
 
     Vue vue(Liste l) { return {l, programme_->calend()}; }
     QStringList fichier(const QString& nom) { return plateforme::lireLignes(bac_->chemin(nom)); }
+    QByteArray octets(const QString& nom) {
+        QFile f(bac_->chemin(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
     void listes() {
         QTest::addColumn<Liste>("liste");
@@ -89,6 +94,7 @@ class TestEditeurs : public QObject {
 private slots:
     void init() {
         bac_ = std::make_unique<BacASable>();
+        services_ = ServicesEssai{};
         programme_ = std::make_unique<Programme>(services_.services());
         programme_->zoom().setEcran([] { return QSize(800, 600); });
         programme_->montrer(calendrier::Fenetre::Accueil);
@@ -419,25 +425,101 @@ private slots:
         QCOMPARE(fichier(v.fichier()), (QStringList{v.date(2), u"CHANDELEUR"_qs}));
     }
 
-    void fermerSansFNEcritRien_data() { listes(); }
-    void fermerSansFNEcritRien() {
+    // Closing the frame while an editor is open: edits not written are
+    // written on Oui, dropped on Non, kept on screen with the program going
+    // on after Annuler; without edits the program ends at once.
+    void fermeture_data() {
+        QTest::addColumn<Liste>("liste");
+        QTest::addColumn<QStringList>("gestes"); // "D" is a date the list takes
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<bool>("termine");
+        QTest::addColumn<int>("effacees"); // lines of the file gone from its start
+        QTest::addColumn<bool>("ajoutee"); // the new entry written at its end
+        const QStringList ajout = {u"A"_qs, u"D"_qs, u"neuf"_qs};
+        for (Liste l : {Liste::Enfant, Liste::Fete}) {
+            const QByteArray g = l == Liste::Enfant ? "enfant " : "fete ";
+            const auto ligne = [&](const char* nom, const QStringList& gestes, Reponse r,
+                                   bool question, bool termine, int effacees, bool ajoutee) {
+                QTest::newRow(g + nom)
+                    << l << gestes << r << question << termine << effacees << ajoutee;
+            };
+            ligne("rien", {}, Reponse::Oui, false, true, 0, false);
+            ligne("ajout, oui", ajout, Reponse::Oui, true, true, 0, true);
+            ligne("ajout, non", ajout, Reponse::Non, true, true, 0, false);
+            ligne("ajout, annuler", ajout, Reponse::Annuler, true, false, 0, false);
+            ligne("effacement, oui", {u"E"_qs, u"#1"_qs}, Reponse::Oui, true, true, 2, false);
+            ligne("nom en attente, oui", ajout + QStringList{u"A"_qs, u"D"_qs}, Reponse::Oui, true,
+                  true, 0, true);
+            ligne("date seule en attente", {u"A"_qs, u"D"_qs}, Reponse::Oui, false, true, 0, false);
+            ligne("ajout puis effacement", ajout + QStringList{u"E"_qs, u"#5"_qs}, Reponse::Oui,
+                  false, true, 0, false);
+        }
+    }
+    void fermeture() {
+        QFETCH(Liste, liste);
+        QFETCH(QStringList, gestes);
+        QFETCH(Reponse, reponse);
+        QFETCH(bool, question);
+        QFETCH(bool, termine);
+        QFETCH(int, effacees);
+        QFETCH(bool, ajoutee);
+        const Vue v = vue(liste);
+        const QStringList depart = fichier(v.fichier());
+        const QByteArray avant = octets(v.fichier());
+        v.ouvrir();
+        for (QString& g : gestes)
+            g = g == u"D"_qs ? v.date(9) : g;
+        v.faire(gestes);
+        const QStringList lignes = v.editeur().lignes();
+        const QList<QLineEdit*> boites = v.boitesMontrees();
+        services_.reponses.enqueue(reponse);
+        programme_->menuUn().close();
+        QCOMPARE(programme_->termine(), termine);
+        const QString nom = liste == Liste::Enfant ? u"anniversaires"_qs : u"fêtes"_qs;
+        QCOMPARE(services_.questions,
+                 question
+                     ? QStringList{u"Calendrier|Enregistrer les modifications de la liste des "_qs +
+                                   nom + u" ?"_qs}
+                     : QStringList{});
+        if (effacees == 0 && !ajoutee)
+            QCOMPARE(octets(v.fichier()), avant);
+        const QStringList neuve = {v.date(9), u"NEUF"_qs};
+        QCOMPARE(fichier(v.fichier()), depart.mid(effacees) + (ajoutee ? neuve : QStringList{}));
+        if (!termine) {
+            // The editor stays as it was, and goes on.
+            QVERIFY(programme_->menuUn().isVisible());
+            QCOMPARE(v.editeur().lignes(), lignes);
+            QCOMPARE(v.boitesMontrees(), boites);
+            repondre(v.lettre(), u"F"_qs);
+            QCOMPARE(fichier(v.fichier()), depart + neuve);
+        }
+    }
+
+    // A list that cannot be written (its file is a folder): the user is told,
+    // the edits stay, and neither F nor closing the frame loses them.
+    void listeNonInscriptible_data() { listes(); }
+    void listeNonInscriptible() {
         QFETCH(Liste, liste);
         const Vue v = vue(liste);
-        const QByteArray avant = [&] {
-            QFile f(bac_->chemin(v.fichier()));
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        QVERIFY(QFile::remove(bac_->chemin(v.fichier())));
+        QVERIFY(QDir().mkdir(bac_->chemin(v.fichier())));
         v.ouvrir();
-        v.ajouter(v.date(3), u"TEST"_qs);
-        repondre(v.lettre(), u"E"_qs);
-        v.cliquerLigne(0);
-        // The frame is closed: the program ends at once.
+        v.ajouter(v.date(3), u"neuf"_qs);
+        const QStringList lignes = v.editeur().lignes();
+        const QString message = u"Calendrier|La liste n'a pas pu être enregistrée."_qs;
+        repondre(v.lettre(), u"F"_qs);
+        QCOMPARE(services_.questions, QStringList{message});
+        QCOMPARE(v.editeur().etat(), Etat::Action);
+        QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.lettre()});
+        services_.reponses.enqueue(Reponse::Oui);
         programme_->menuUn().close();
-        QVERIFY(programme_->termine());
-        programme_.reset();
-        QFile f(bac_->chemin(v.fichier()));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), avant);
+        QVERIFY(!programme_->termine());
+        QCOMPARE(services_.questions.mid(2), QStringList{message});
+        QCOMPARE(v.editeur().lignes(), lignes);
+        QVERIFY(QDir().rmdir(bac_->chemin(v.fichier())));
+        repondre(v.lettre(), u"F"_qs);
+        QCOMPARE(fichier(v.fichier()), (QStringList{v.date(3), u"NEUF"_qs}));
     }
 };
 
