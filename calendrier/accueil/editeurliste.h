@@ -3,7 +3,8 @@
 // The keyboard-driven editor of one of the user's lists (anniversaries in
 // `Enfant`, fêtes in `Fete`). It works with controls of the hub: a prompt, a
 // list of lines (date line, name line, ...) and four answer boxes, exactly
-// one shown at a time. Nothing reaches the file until the user ends with F.
+// one shown at a time. Nothing reaches the file until the user ends with F,
+// or agrees to write the list when the program is closed.
 
 #include "calendrier/fichiers/fichierstravail.h"
 
@@ -80,7 +81,7 @@ private:
     std::function<void(const QString&)> informer_;
     Etat etat_ = Etat::Ferme;
     QChar lettre_;
-    // The lines as the file holds them since the editor opened or last wrote.
+    // The lines the file holds, as the editor read or last wrote them.
     QStringList ecrites_;
 };
 
