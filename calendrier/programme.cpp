@@ -94,6 +94,11 @@ QSize Programme::taillePage() {
     return aficheCalend().size();
 }
 
+bool Programme::peutTerminer() {
+    // Only the hub's list editors hold edits not yet written.
+    return !calend_ || calend_->peutFermer();
+}
+
 void Programme::terminer() {
     termine_ = true;
     if (services_.fin)

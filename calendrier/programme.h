@@ -33,6 +33,7 @@ public:
     void montrer(calendrier::Fenetre fenetre,
                  const calendrier::Consultation& consultation = {}) override;
     void terminer() override;
+    bool peutTerminer() override;
     MenuUn& cadre() override { return menuUn(); }
     FormZoomed& zoom() override { return zoom_; }
     const calendrier::Services& services() const override { return services_; }

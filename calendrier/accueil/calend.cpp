@@ -4,6 +4,7 @@
 #include "calendrier/coquille/formzoomed.h"
 #include "calendrier/coquille/menuun.h"
 #include "calendrier/coquille/pilote.h"
+#include "calendrier/regles/regles.h"
 #include "calendrier/ressources/ressources.h"
 #include "plateforme/fenetres/disposition.h"
 
@@ -55,6 +56,7 @@ constexpr std::array<Bouton, Calend::kBoutons> kBoutonsBarre = {{
 constexpr int kHauteurBarre = 630;
 
 const QColor kEncre(0x23, 0x39, 0x5b);
+const QColor kAlerte(0x9b, 0x2c, 0x2c);
 const QColor kPapier(0xf6, 0xf3, 0xec);
 
 const QString kStyle = uR"(
@@ -145,14 +147,18 @@ Calend::Calend(calendrier::Pilote& pilote)
                                           .legende = u"CALENDRIER"_qs,
                                           .alignement = Qt::AlignCenter,
                                           .couleur = kEncre},
+                                         // Wider than the prompt, on the same centre: a
+                                         // refusal says in full what is accepted.
                                          {.controle = &Label2,
                                           .nom = u"Label2"_qs,
-                                          .gauche = 3503,
-                                          .haut = 7500,
-                                          .largeur = 4875,
+                                          .gauche = 1440,
+                                          .haut = 7590,
+                                          .largeur = 9000,
                                           .hauteur = 225,
                                           .points = 9,
-                                          .styles = Style::Transparent | Style::Cache},
+                                          .styles = Style::Transparent | Style::Cache,
+                                          .alignement = Qt::AlignCenter,
+                                          .couleur = kAlerte},
                                          {.controle = &Image2,
                                           .nom = u"Image2"_qs,
                                           .gauche = 3240,
@@ -309,7 +315,13 @@ void Calend::Lire() {
     fichiers().remettreSauve();
 }
 
+void Calend::signaler(const QString& texte) {
+    Label2.setText(texte);
+    Label2.show();
+}
+
 void Calend::Toolbar1_ButtonClick(int position) {
+    Label2.hide();
     switch (position) {
     case 1:
         return Command1_Click();
@@ -381,9 +393,11 @@ void Calend::demanderAnnee(QLineEdit& boite) {
 }
 
 void Calend::Text3_KeyPress() {
+    Label2.hide();
     const std::optional<int> mois = calendrier::lireMois(Text3.text());
     if (!mois) {
         demanderMois();
+        signaler(u"Mois de 1 à 12"_qs);
         return;
     }
     consultation_.mois = *mois;
@@ -393,9 +407,11 @@ void Calend::Text3_KeyPress() {
 
 bool Calend::retenirAnnee(const QLineEdit& boite) {
     const std::optional<int> annee = calendrier::lireAnnee(boite.text());
-    // A year no calendar can be made for drops the consultation.
+    // A year no calendar can be made for drops the consultation; the main
+    // toolbar says why.
     if (!annee) {
         Lire();
+        signaler(u"Année de %1 à %2"_qs.arg(regles::AnneeMin).arg(regles::AnneeMax));
         return false;
     }
     consultation_.annee = *annee;
@@ -437,6 +453,7 @@ void Calend::Sauvegarde() {
 }
 
 void Calend::text14_keyPress() {
+    Label2.hide();
     const auto confirmer = [this] {
         return pilote_.services().demanderOuiNon(this, u"Le Nom exite déjà"_qs, u"ECRASER"_qs) ==
                plateforme::Reponse::Oui;
@@ -453,8 +470,10 @@ void Calend::text14_keyPress() {
         dire(u"Le calendrier ne peut pas être enregistré dans le dossier %1."_qs.arg(
             pilote_.dossierSauvegarde()));
         break;
-    case calendrier::Nommage::Abandonne:
     case calendrier::Nommage::Refuse:
+        signaler(u"Nom refusé : ni / ni \\, ni « . » seul, ni « .. » au début, ni trop long"_qs);
+        break;
+    case calendrier::Nommage::Abandonne:
         break;
     }
     // Another name can be typed.
@@ -515,6 +534,28 @@ void Calend::FeteEnfants_Click() {
 }
 void Calend::FeteFixe() {
     ouvrirEditeur(editeurFete_);
+}
+
+bool Calend::peutFermer() {
+    for (calendrier::EditeurListe* editeur : {&editeurEnfant_, &editeurFete_}) {
+        if (!editeur->modifiee())
+            continue;
+        const QString liste =
+            editeur == &editeurEnfant_ ? u"des anniversaires"_qs : u"des fêtes"_qs;
+        switch (pilote_.services().demanderOuiNonAnnuler(
+            this, u"Calendrier"_qs,
+            u"Enregistrer les modifications de la liste %1 ?"_qs.arg(liste))) {
+        case plateforme::Reponse::Oui:
+            if (!editeur->enregistrer())
+                return false;
+            break;
+        case plateforme::Reponse::Non:
+            break;
+        case plateforme::Reponse::Annuler:
+            return false;
+        }
+    }
+    return true;
 }
 
 QString Calend::cheminAide() {

@@ -43,6 +43,9 @@ public:
     void Lire();
     // Starts naming the year's calendar to save it.
     void Sauvegarde();
+    // Whether the program may end now: an editor holding edits not written
+    // asks whether to write them; false when the user keeps working.
+    bool peutFermer();
 
     // The toolbar's buttons, by position 1 to 17.
     void Toolbar1_ButtonClick(int bouton);
@@ -87,7 +90,7 @@ public:
     QToolBar Toolbar1;
     QList<QIcon> ImageList1;
     QLabel Label1;                                // the title
-    QLabel Label2;                                // kept hidden
+    QLabel Label2;                                // what an answer refused must be
     plateforme::BoiteImage Image2;                // the picture of the main screen
     std::array<plateforme::BoiteImage, 2> Image4; // corner pictures, kept hidden
     QListWidget List1;                            // anniversaries
@@ -114,6 +117,8 @@ private:
     // brings the main toolbar back and gives false.
     bool retenirAnnee(const QLineEdit& boite);
     QDate aujourdhui() const;
+    // Says in `Label2` what a refused answer must be, until the next action.
+    void signaler(const QString& texte);
     // A message in a dialog of the program's.
     void dire(const QString& texte);
     void sortir(calendrier::Sortie sortie);

@@ -1,8 +1,12 @@
 #include "calendrier/accueil/editeurliste.h"
 
+#include "calendrier/regles/regles.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
+#include <optional>
 
 namespace calendrier {
 
@@ -16,6 +20,7 @@ const QString kInviteNomEnfant = u"NOM POUR "_qs;
 const QString kInviteNomFete = u"Nom de La Fete"_qs;
 const QString kInviteModification = u"MODIFICATION DE LA LIGNE SELECTIONNEE"_qs;
 const QString kFin = u"FIN"_qs;
+const QString kDateImpossible = u"Date impossible : "_qs;
 
 QString nomCourt(const QString& texte) {
     return texte.toUpper().left(EditeurListe::kLongueurNom);
@@ -36,6 +41,28 @@ void montrerVide(QLineEdit& boite) {
     boite.clear();
     boite.show();
     boite.setFocus();
+}
+
+// The date line of a date typed for `liste`: "JJ/MM/AAAA" for an anniversary
+// (a day that exists, in a year from 1 to 3000), "JJ/MM" for a fête (a day
+// that exists in some year, 29/02 included); day and month typed with one
+// digit are stored with two. Nothing when no such day exists.
+std::optional<QString> ligneDeDate(Liste liste, const QString& tape) {
+    static const QRegularExpression motif(u"^([0-9]{1,2})/([0-9]{1,2})(?:/([0-9]{4}))?$"_qs);
+    const QRegularExpressionMatch m = motif.match(tape.trimmed());
+    const bool avecAnnee = liste == Liste::Enfant;
+    if (!m.hasMatch() || m.hasCaptured(3) != avecAnnee)
+        return std::nullopt;
+    const int jour = m.captured(1).toInt();
+    const int mois = m.captured(2).toInt();
+    // A leap year holds every day a fête can fall on.
+    const int annee = avecAnnee ? m.captured(3).toInt() : 2000;
+    if (!regles::anneeValide(annee) || jour < 1 || jour > regles::CalculMois(annee, mois))
+        return std::nullopt;
+    QString ligne = u"%1/%2"_qs.arg(jour, 2, 10, QChar(u'0')).arg(mois, 2, 10, QChar(u'0'));
+    if (avecAnnee)
+        ligne += u'/' + m.captured(3);
+    return ligne;
 }
 
 } // namespace
@@ -80,6 +107,37 @@ QStringList EditeurListe::lignes() const {
     return l;
 }
 
+QStringList EditeurListe::lignesAEcrire() const {
+    QStringList l = lignes();
+    // A date still waiting for its name is no entry yet.
+    if (etat_ == Etat::Nom)
+        l.removeLast();
+    QStringList gardees;
+    for (const QString& ligne : l)
+        if (!ligne.trimmed().isEmpty())
+            gardees << ligne.trimmed();
+    return gardees;
+}
+
+bool EditeurListe::modifiee() const {
+    return etat_ != Etat::Ferme && lignesAEcrire() != ecrites_;
+}
+
+bool EditeurListe::enregistrer() {
+    const QStringList l = lignesAEcrire();
+    if (!fichiers_().ecrireListe(liste_, l)) {
+        informer_(u"La liste n'a pas pu être enregistrée."_qs);
+        return false;
+    }
+    ecrites_ = l;
+    return true;
+}
+
+void EditeurListe::refuserDate(QLineEdit& boite) {
+    c_.invite.setText(kDateImpossible + (liste_ == Liste::Fete ? u"JJ/MM"_qs : u"JJ/MM/AAAA"_qs));
+    montrerVide(boite);
+}
+
 void EditeurListe::ouvrir() {
     c_.invite.show();
     c_.liste.clear();
@@ -95,6 +153,7 @@ void EditeurListe::ouvrir() {
     c_.invite.setText(kInviteAction);
     lettre_ = QChar();
     etat_ = Etat::Action;
+    ecrites_ = lignesAEcrire();
     c_.lettre.clear();
     c_.lettre.show();
     c_.lettre.setFocus();
@@ -137,36 +196,37 @@ void EditeurListe::lettreEntree() {
         c_.liste.setFocus();
         etat_ = Etat::ChoixLigne;
         break;
-    default: { // F
-        QStringList gardees;
-        for (const QString& ligne : lignes())
-            gardees << ligne.trimmed();
-        if (!fichiers_().ecrireListe(liste_, gardees)) {
-            // The edits stay on screen; the user may try again.
-            informer_(u"La liste n'a pas pu être enregistrée."_qs);
+    default: // F
+        // When the list cannot be written, the edits stay on screen; the
+        // user may try again.
+        if (!enregistrer()) {
             attendreAction(false);
             return;
         }
         etat_ = Etat::Ferme;
         fermer_();
     }
-    }
 }
 
 void EditeurListe::dateEntree() {
     if (etat_ != Etat::Date)
         return;
-    c_.date.hide();
-    const QString date = c_.date.text();
+    const QString tape = c_.date.text();
     // "FIN", or nothing, gives up the addition: no line is added.
-    if (date.trimmed().isEmpty() || date.trimmed().toUpper() == kFin) {
+    if (tape.trimmed().isEmpty() || tape.trimmed().toUpper() == kFin) {
+        c_.date.hide();
         c_.date.clear();
         lettre_ = QChar();
         attendreAction(true);
         return;
     }
-    c_.invite.setText(liste_ == Liste::Fete ? kInviteNomFete : kInviteNomEnfant + date);
-    c_.liste.addItem(date);
+    // The pages could not place a day that does not exist.
+    const std::optional<QString> date = ligneDeDate(liste_, tape);
+    if (!date)
+        return refuserDate(c_.date);
+    c_.date.hide();
+    c_.invite.setText(liste_ == Liste::Fete ? kInviteNomFete : kInviteNomEnfant + *date);
+    c_.liste.addItem(*date);
     teinter(c_.liste);
     c_.liste.scrollToBottom();
     etat_ = Etat::Nom;
@@ -217,16 +277,25 @@ void EditeurListe::ligneCliquee(int ligne) {
 void EditeurListe::remplacementEntree() {
     if (etat_ != Etat::Remplacement)
         return;
-    c_.remplacement.hide();
-    c_.invite.setText(inviteAction());
-    c_.date.clear();
     const QString texte = c_.remplacement.text();
     // "FIN" cancels the change; so does an empty text, which would break the
     // entry's pair of lines when the list is written.
     QListWidgetItem* choisie = c_.liste.currentItem();
-    if (choisie && choisie->isSelected() && !texte.trimmed().isEmpty() &&
-        texte.trimmed().toUpper() != kFin)
-        choisie->setText(nomCourt(texte));
+    const bool change = choisie && choisie->isSelected() && !texte.trimmed().isEmpty() &&
+                        texte.trimmed().toUpper() != kFin;
+    QString nouvelle = nomCourt(texte);
+    // Date lines stand at even positions and are held to the date rule.
+    if (change && c_.liste.row(choisie) % 2 == 0) {
+        const std::optional<QString> date = ligneDeDate(liste_, texte);
+        if (!date)
+            return refuserDate(c_.remplacement);
+        nouvelle = *date;
+    }
+    c_.remplacement.hide();
+    c_.invite.setText(inviteAction());
+    c_.date.clear();
+    if (change)
+        choisie->setText(nouvelle);
     c_.liste.clearSelection();
     lettre_ = QChar();
     attendreAction(false);

@@ -3,7 +3,8 @@
 // The keyboard-driven editor of one of the user's lists (anniversaries in
 // `Enfant`, fêtes in `Fete`). It works with controls of the hub: a prompt, a
 // list of lines (date line, name line, ...) and four answer boxes, exactly
-// one shown at a time. Nothing reaches the file until the user ends with F.
+// one shown at a time. Nothing reaches the file until the user ends with F,
+// or agrees to write the list when the program is closed.
 
 #include "calendrier/fichiers/fichierstravail.h"
 
@@ -57,12 +58,21 @@ public:
     QChar lettre() const { return lettre_; }
     // The list's lines as they stand, erased lines included (empty).
     QStringList lignes() const;
+    // Whether the open editor holds edits not yet written.
+    bool modifiee() const;
+    // Writes the list as it stands, an entry still waiting for its name
+    // left out; when it cannot, says so and gives false, the edits kept.
+    bool enregistrer();
 
     static constexpr int kLongueurNom = 20;
 
 private:
     void attendreAction(bool rappelerInvite);
     QString inviteAction() const;
+    // The lines the file would hold: trimmed, none empty, whole entries only.
+    QStringList lignesAEcrire() const;
+    // A date refused: the prompt says what is awaited and `boite` waits again.
+    void refuserDate(QLineEdit& boite);
 
     Liste liste_;
     ControlesEditeur c_;
@@ -71,6 +81,8 @@ private:
     std::function<void(const QString&)> informer_;
     Etat etat_ = Etat::Ferme;
     QChar lettre_;
+    // The lines the file holds, as the editor read or last wrote them.
+    QStringList ecrites_;
 };
 
 } // namespace calendrier

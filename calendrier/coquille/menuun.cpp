@@ -111,7 +111,12 @@ bool MenuUn::eventFilter(QObject* objet, QEvent* evenement) {
 }
 
 void MenuUn::closeEvent(QCloseEvent* event) {
-    // Closing the frame ends the program at once: nothing is asked or saved.
+    // Closing the frame ends the program at once, unless edits not written
+    // are kept by the user's answer.
+    if (!pilote_.peutTerminer()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     pilote_.terminer();
 }

@@ -10,6 +10,7 @@ Services servicesDuSysteme() {
     return {
         .aujourdhui = [] { return QDate::currentDate(); },
         .demanderOuiNon = plateforme::demanderOuiNon,
+        .demanderOuiNonAnnuler = plateforme::demanderOuiNonAnnuler,
         .informer = plateforme::informer,
         .imprimante = plateforme::ouvrirImprimante,
         .composition = {},

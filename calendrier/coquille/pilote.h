@@ -25,6 +25,8 @@ struct Services {
     std::function<QDate()> aujourdhui;
     std::function<plateforme::Reponse(QWidget* parent, const QString& titre, const QString& texte)>
         demanderOuiNon;
+    std::function<plateforme::Reponse(QWidget* parent, const QString& titre, const QString& texte)>
+        demanderOuiNonAnnuler;
     std::function<void(QWidget* parent, const QString& titre, const QString& texte)> informer;
     // The printer a document goes to; `pdfDeSecours` where the system has none.
     std::function<std::unique_ptr<plateforme::Imprimante>(const QString& pdfDeSecours)> imprimante;
@@ -54,6 +56,9 @@ public:
     virtual void montrer(Fenetre fenetre, const Consultation& consultation = {}) = 0;
     // Ends the program at once, without asking or saving.
     virtual void terminer() = 0;
+    // Whether the program may end now: a window holding edits not written
+    // asks the user first. False leaves every window as it was.
+    virtual bool peutTerminer() = 0;
 
     virtual MenuUn& cadre() = 0;
     // The screen's zoom ratios and the layout recorded last, shared by all windows.

@@ -34,6 +34,7 @@ struct ServicesEssai {
             questions << titre + u'|' + texte;
             return reponses.isEmpty() ? plateforme::Reponse::Non : reponses.dequeue();
         };
+        s.demanderOuiNonAnnuler = s.demanderOuiNon;
         s.informer = [this](QWidget*, const QString& titre, const QString& texte) {
             questions << titre + u'|' + texte;
             if (!reponses.isEmpty())

@@ -9,10 +9,13 @@ class QWidget;
 
 namespace plateforme {
 
-enum class Reponse { Oui, Non };
+enum class Reponse { Oui, Non, Annuler };
 
 // Asks a Yes/No question.
 Reponse demanderOuiNon(QWidget* parent, const QString& titre, const QString& texte);
+
+// Asks a Yes/No/Cancel question; Escape and closing the dialog cancel.
+Reponse demanderOuiNonAnnuler(QWidget* parent, const QString& titre, const QString& texte);
 
 // Shows a message with an OK button.
 void informer(QWidget* parent, const QString& titre, const QString& texte);

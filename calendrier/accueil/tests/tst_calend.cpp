@@ -164,11 +164,16 @@ private slots:
         QCOMPARE(hub().Label12.text(), u"Quel Mois ?"_qs);
         QCOMPARE(hub().Text3.text(), u"03"_qs);
         repondre(hub().Text3, mois);
+        QCOMPARE(hub().Label2.isVisible(), !accepte);
         if (!accepte) {
-            // The current month comes back and waits.
+            // The current month comes back and waits, with what is accepted
+            // said above it until the next answer.
+            QCOMPARE(hub().Label2.text(), u"Mois de 1 à 12"_qs);
             QCOMPARE(hub().Text3.text(), u"03"_qs);
             QVERIFY(hub().Text3.isVisible());
             QVERIFY(!hub().Text4.isVisible());
+            repondre(hub().Text3, u"5"_qs);
+            QVERIFY(hub().Text4.isVisible() && !hub().Label2.isVisible());
             return;
         }
         QVERIFY(!hub().Text3.isVisible());
@@ -204,10 +209,15 @@ private slots:
             repondre(hub().Text3, u"6"_qs);
         QCOMPARE(boite.text(), u"2027"_qs);
         repondre(boite, annee);
+        QCOMPARE(hub().Label2.isVisible(), !accepte);
         if (!accepte) {
             QCOMPARE(hub().boutonsMontres(), kMenu);
             QVERIFY(!boite.isVisible());
             QVERIFY(!hub().Label12.isVisible());
+            // The main toolbar says why, until the next action.
+            QCOMPARE(hub().Label2.text(), u"Année de 1 à 3000"_qs);
+            QVERIFY(cliquer(hub(), bouton));
+            QVERIFY(!hub().Label2.isVisible());
             return;
         }
         QVERIFY(!boite.isVisible());
@@ -273,21 +283,25 @@ private slots:
         QTest::addColumn<bool>("existe");
         QTest::addColumn<QList<Reponse>>("reponses");
         QTest::addColumn<bool>("accepte");
-        QTest::newRow("nouveau") << u"famille"_qs << false << QList<Reponse>{} << true;
+        QTest::addColumn<bool>("signale"); // what a name may be is said
+        QTest::newRow("nouveau") << u"famille"_qs << false << QList<Reponse>{} << true << false;
         QTest::newRow("blancs gardes dans Lire.ser")
-            << u" famille "_qs << false << QList<Reponse>{} << true;
+            << u" famille "_qs << false << QList<Reponse>{} << true << false;
         QTest::newRow("existant, oui")
-            << u"FAMILLE"_qs << true << QList<Reponse>{Reponse::Oui} << true;
+            << u"FAMILLE"_qs << true << QList<Reponse>{Reponse::Oui} << true << false;
         QTest::newRow("existant, non")
-            << u"FAMILLE"_qs << true << QList<Reponse>{Reponse::Non} << false;
-        QTest::newRow("refuse: chemin") << u"A/B"_qs << false << QList<Reponse>{} << false;
-        QTest::newRow("refuse: dossier parent") << u".."_qs << false << QList<Reponse>{} << false;
+            << u"FAMILLE"_qs << true << QList<Reponse>{Reponse::Non} << false << false;
+        for (const QString& nom :
+             {u"A/B"_qs, u"A\\B"_qs, u"."_qs, u".."_qs, u"..X"_qs, QString(239, u'N')})
+            QTest::addRow("refuse: %s", qPrintable(nom.left(4)))
+                << nom << false << QList<Reponse>{} << false << true;
     }
     void nommage() {
         QFETCH(QString, nom);
         QFETCH(bool, existe);
         QFETCH(QList<Reponse>, reponses);
         QFETCH(bool, accepte);
+        QFETCH(bool, signale);
         const QString index = QDir(bac_->chemin(kSaveCalend)).filePath(u"FAMILLE2027.Ans"_qs);
         for (Reponse r : reponses)
             services_.reponses.enqueue(r);
@@ -306,6 +320,11 @@ private slots:
 
         const QStringList posees = services_.questions;
         QCOMPARE(posees, existe ? QStringList{u"Le Nom exite déjà|ECRASER"_qs} : QStringList{});
+        QCOMPARE(hub().Label2.isVisible(), signale);
+        if (signale)
+            QCOMPARE(
+                hub().Label2.text(),
+                u"Nom refusé : ni / ni \\, ni « . » seul, ni « .. » au début, ni trop long"_qs);
         if (accepte) {
             QCOMPARE(hub().boutonsMontres(), (Boutons{6, 11, 15, 16, 17}));
             QVERIFY(!hub().Text14.isVisible());

@@ -14,6 +14,7 @@
 
 using namespace calendrier;
 using Etat = EditeurListe::Etat;
+using plateforme::Reponse;
 
 namespace {
 
@@ -34,6 +35,12 @@ struct Vue {
     QLineEdit& nom() const { return liste == Liste::Enfant ? hub.Text7 : hub.Text12; }
     QLineEdit& remplacement() const { return liste == Liste::Enfant ? hub.Text8 : hub.Text13; }
     QString fichier() const { return liste == Liste::Enfant ? kEnfant : kFete; }
+    // A date the list takes, and its format.
+    QString date(int jour) const {
+        return u"%1/05"_qs.arg(jour, 2, 10, QChar(u'0')) +
+               (liste == Liste::Enfant ? u"/2000"_qs : QString());
+    }
+    QString format() const { return liste == Liste::Enfant ? u"JJ/MM/AAAA"_qs : u"JJ/MM"_qs; }
 
     void ouvrir() const { liste == Liste::Enfant ? hub.FeteEnfants_Click() : hub.FeteFixe(); }
     void cliquerLigne(int ligne) const {
@@ -45,6 +52,12 @@ struct Vue {
         repondre(lettre(), u"A"_qs);
         repondre(date(), d);
         repondre(nom(), n);
+    }
+    // Answers in the one box shown; "#n" clicks line n.
+    void faire(const QStringList& gestes) const {
+        for (const QString& g : gestes)
+            g.startsWith(u'#') ? cliquerLigne(g.mid(1).toInt())
+                               : repondre(*boitesMontrees().value(0, &lettre()), g);
     }
     // Only the boxes of the editor's current step are shown.
     QList<QLineEdit*> boitesMontrees() const {
@@ -67,6 +80,10 @@ class TestEditeurs : public QObject {
 
     Vue vue(Liste l) { return {l, programme_->calend()}; }
     QStringList fichier(const QString& nom) { return plateforme::lireLignes(bac_->chemin(nom)); }
+    QByteArray octets(const QString& nom) {
+        QFile f(bac_->chemin(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
     void listes() {
         QTest::addColumn<Liste>("liste");
@@ -77,6 +94,7 @@ class TestEditeurs : public QObject {
 private slots:
     void init() {
         bac_ = std::make_unique<BacASable>();
+        services_ = ServicesEssai{};
         programme_ = std::make_unique<Programme>(services_.services());
         programme_->zoom().setEcran([] { return QSize(800, 600); });
         programme_->montrer(calendrier::Fenetre::Accueil);
@@ -148,20 +166,19 @@ private slots:
         QCOMPARE(v.hub.Label12.text(), liste == Liste::Enfant ? u"DATE   JJ/MM/AAAA OU FIN"_qs
                                                               : u"DATE   JJ/MM OU FIN"_qs);
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.date()});
-        repondre(v.date(), u"07/03/1998"_qs);
+        const QString date = liste == Liste::Enfant ? u"07/03/1998"_qs : u"07/03"_qs;
+        repondre(v.date(), date);
         QCOMPARE(v.hub.Label12.text(),
                  liste == Liste::Enfant ? u"NOM POUR 07/03/1998"_qs : u"Nom de La Fete"_qs);
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.nom()});
         repondre(v.nom(), u"anniversaire de mariage"_qs);
         QCOMPARE(v.hub.Label12.text(), liste == Liste::Enfant ? kInviteAction : kInviteActionFete);
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.lettre()});
-        QCOMPARE(v.editeur().lignes().mid(4),
-                 (QStringList{u"07/03/1998"_qs, u"ANNIVERSAIRE DE MARI"_qs}));
+        QCOMPARE(v.editeur().lignes().mid(4), (QStringList{date, u"ANNIVERSAIRE DE MARI"_qs}));
         // Nothing reaches the file before F.
         QCOMPARE(fichier(v.fichier()).size(), 4);
         repondre(v.lettre(), u"f"_qs);
-        QCOMPARE(fichier(v.fichier()).mid(4),
-                 (QStringList{u"07/03/1998"_qs, u"ANNIVERSAIRE DE MARI"_qs}));
+        QCOMPARE(fichier(v.fichier()).mid(4), (QStringList{date, u"ANNIVERSAIRE DE MARI"_qs}));
         // F brings back the main toolbar.
         QVERIFY(v.hub.Toolbar1.isVisible());
         QVERIFY(!v.lignes().isVisible());
@@ -192,6 +209,52 @@ private slots:
         QCOMPARE(fichier(v.fichier()).size(), 4);
     }
 
+    // A date that names a real day goes in, day and month on two digits;
+    // any other is refused in the prompt and the date asked again.
+    void dates_data() {
+        QTest::addColumn<Liste>("liste");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("ligne"); // empty when refused
+        const auto ligne = [](Liste l, const char* tape, const char* date) {
+            QTest::addRow("%s %s", l == Liste::Enfant ? "enfant" : "fete", tape)
+                << l << QString::fromLatin1(tape) << QString::fromLatin1(date);
+        };
+        for (const auto& [tape, date] : {std::pair{"7/3/1998", "07/03/1998"},
+                                         {" 29/02/2024 ", "29/02/2024"},
+                                         {"01/01/0001", "01/01/0001"},
+                                         {"31/12/3000", "31/12/3000"}})
+            ligne(Liste::Enfant, tape, date);
+        for (const char* tape :
+             {"abc", "00/00/0000", "31/02/2020", "99/99", "29/02/2023", "01/13/2000", "01/01/3001",
+              "01/01/0000", "07/03/98", "07-03-1998", "25/12"})
+            ligne(Liste::Enfant, tape, "");
+        for (const auto& [tape, date] :
+             {std::pair{"15/08", "15/08"}, {"29/02", "29/02"}, {"1/5", "01/05"}})
+            ligne(Liste::Fete, tape, date);
+        for (const char* tape :
+             {"25/12/2027", "30/02", "31/04", "00/01", "99/99", "abc", "12/13", "1/5/"})
+            ligne(Liste::Fete, tape, "");
+    }
+    void dates() {
+        QFETCH(Liste, liste);
+        QFETCH(QString, tape);
+        QFETCH(QString, ligne);
+        const Vue v = vue(liste);
+        v.ouvrir();
+        v.faire({u"A"_qs, tape});
+        if (ligne.isEmpty()) {
+            QCOMPARE(v.hub.Label12.text(), u"Date impossible : "_qs + v.format());
+            QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.date()});
+            QVERIFY(v.date().text().isEmpty());
+            QCOMPARE(v.editeur().lignes(), fichier(v.fichier()));
+            ligne = v.date(1);
+            repondre(v.date(), ligne);
+        }
+        QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.nom()});
+        v.faire({u"jeanne"_qs, u"F"_qs});
+        QCOMPARE(fichier(v.fichier()).mid(4), (QStringList{ligne, u"JEANNE"_qs}));
+    }
+
     void nomVideRedemande() {
         const Vue v = vue(Liste::Enfant);
         v.ouvrir();
@@ -208,14 +271,22 @@ private slots:
         QTest::addColumn<Liste>("liste");
         QTest::addColumn<int>("ligne");
         QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("attendu");
+        QTest::addColumn<QString>("attendu"); // empty: the line is kept
+        QTest::addColumn<bool>("refusee");
         for (Liste l : {Liste::Enfant, Liste::Fete}) {
             const QByteArray g = l == Liste::Enfant ? "enfant " : "fete ";
-            QTest::newRow(g + "long")
-                << l << 1 << u"un nom bien plus long que vingt"_qs << u"UN NOM BIEN PLUS LON"_qs;
-            QTest::newRow(g + "date") << l << 2 << u"13/11"_qs << u"13/11"_qs;
-            QTest::newRow(g + "FIN garde la ligne") << l << 3 << u"fin"_qs << QString();
-            QTest::newRow(g + "vide garde la ligne") << l << 3 << u"  "_qs << QString();
+            const QString an = l == Liste::Enfant ? u"/2001"_qs : QString();
+            QTest::newRow(g + "long") << l << 1 << u"un nom bien plus long que vingt"_qs
+                                      << u"UN NOM BIEN PLUS LON"_qs << false;
+            QTest::newRow(g + "date") << l << 2 << u"3/1"_qs + an << u"03/01"_qs + an << false;
+            QTest::newRow(g + "date impossible") << l << 2 << u"31/02"_qs + an << QString() << true;
+            QTest::newRow(g + "date dans l'autre format")
+                << l << 0 << (l == Liste::Enfant ? u"13/11"_qs : u"13/11/2001"_qs) << QString()
+                << true;
+            QTest::newRow(g + "un nom n'est pas une date")
+                << l << 3 << u"31/02"_qs << u"31/02"_qs << false;
+            QTest::newRow(g + "FIN garde la ligne") << l << 3 << u"fin"_qs << QString() << false;
+            QTest::newRow(g + "vide garde la ligne") << l << 3 << u"  "_qs << QString() << false;
         }
     }
     void modification() {
@@ -223,6 +294,7 @@ private slots:
         QFETCH(int, ligne);
         QFETCH(QString, texte);
         QFETCH(QString, attendu);
+        QFETCH(bool, refusee);
         const Vue v = vue(liste);
         v.ouvrir();
         const QStringList avant = v.editeur().lignes();
@@ -235,6 +307,12 @@ private slots:
         QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.remplacement()});
         QCOMPARE(v.remplacement().text(), avant[ligne]);
         repondre(v.remplacement(), texte);
+        if (refusee) {
+            QCOMPARE(v.hub.Label12.text(), u"Date impossible : "_qs + v.format());
+            QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.remplacement()});
+            QVERIFY(v.remplacement().text().isEmpty());
+            repondre(v.remplacement(), u"FIN"_qs);
+        }
         QStringList apres = avant;
         if (!attendu.isEmpty())
             apres[ligne] = attendu;
@@ -342,30 +420,106 @@ private slots:
         QFile::remove(bac_->chemin(v.fichier()));
         v.ouvrir();
         QCOMPARE(v.lignes().count(), 0);
-        v.ajouter(u"02/02"_qs, u"chandeleur"_qs);
+        v.ajouter(v.date(2), u"chandeleur"_qs);
         repondre(v.lettre(), u"F"_qs);
-        QCOMPARE(fichier(v.fichier()), (QStringList{u"02/02"_qs, u"CHANDELEUR"_qs}));
+        QCOMPARE(fichier(v.fichier()), (QStringList{v.date(2), u"CHANDELEUR"_qs}));
     }
 
-    void fermerSansFNEcritRien_data() { listes(); }
-    void fermerSansFNEcritRien() {
+    // Closing the frame while an editor is open: edits not written are
+    // written on Oui, dropped on Non, kept on screen with the program going
+    // on after Annuler; without edits the program ends at once.
+    void fermeture_data() {
+        QTest::addColumn<Liste>("liste");
+        QTest::addColumn<QStringList>("gestes"); // "D" is a date the list takes
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<bool>("termine");
+        QTest::addColumn<int>("effacees"); // lines of the file gone from its start
+        QTest::addColumn<bool>("ajoutee"); // the new entry written at its end
+        const QStringList ajout = {u"A"_qs, u"D"_qs, u"neuf"_qs};
+        for (Liste l : {Liste::Enfant, Liste::Fete}) {
+            const QByteArray g = l == Liste::Enfant ? "enfant " : "fete ";
+            const auto ligne = [&](const char* nom, const QStringList& gestes, Reponse r,
+                                   bool question, bool termine, int effacees, bool ajoutee) {
+                QTest::newRow(g + nom)
+                    << l << gestes << r << question << termine << effacees << ajoutee;
+            };
+            ligne("rien", {}, Reponse::Oui, false, true, 0, false);
+            ligne("ajout, oui", ajout, Reponse::Oui, true, true, 0, true);
+            ligne("ajout, non", ajout, Reponse::Non, true, true, 0, false);
+            ligne("ajout, annuler", ajout, Reponse::Annuler, true, false, 0, false);
+            ligne("effacement, oui", {u"E"_qs, u"#1"_qs}, Reponse::Oui, true, true, 2, false);
+            ligne("nom en attente, oui", ajout + QStringList{u"A"_qs, u"D"_qs}, Reponse::Oui, true,
+                  true, 0, true);
+            ligne("date seule en attente", {u"A"_qs, u"D"_qs}, Reponse::Oui, false, true, 0, false);
+            ligne("ajout puis effacement", ajout + QStringList{u"E"_qs, u"#5"_qs}, Reponse::Oui,
+                  false, true, 0, false);
+        }
+    }
+    void fermeture() {
+        QFETCH(Liste, liste);
+        QFETCH(QStringList, gestes);
+        QFETCH(Reponse, reponse);
+        QFETCH(bool, question);
+        QFETCH(bool, termine);
+        QFETCH(int, effacees);
+        QFETCH(bool, ajoutee);
+        const Vue v = vue(liste);
+        const QStringList depart = fichier(v.fichier());
+        const QByteArray avant = octets(v.fichier());
+        v.ouvrir();
+        for (QString& g : gestes)
+            g = g == u"D"_qs ? v.date(9) : g;
+        v.faire(gestes);
+        const QStringList lignes = v.editeur().lignes();
+        const QList<QLineEdit*> boites = v.boitesMontrees();
+        services_.reponses.enqueue(reponse);
+        programme_->menuUn().close();
+        QCOMPARE(programme_->termine(), termine);
+        const QString nom = liste == Liste::Enfant ? u"anniversaires"_qs : u"fêtes"_qs;
+        QCOMPARE(services_.questions,
+                 question
+                     ? QStringList{u"Calendrier|Enregistrer les modifications de la liste des "_qs +
+                                   nom + u" ?"_qs}
+                     : QStringList{});
+        if (effacees == 0 && !ajoutee)
+            QCOMPARE(octets(v.fichier()), avant);
+        const QStringList neuve = {v.date(9), u"NEUF"_qs};
+        QCOMPARE(fichier(v.fichier()), depart.mid(effacees) + (ajoutee ? neuve : QStringList{}));
+        if (!termine) {
+            // The editor stays as it was, and goes on.
+            QVERIFY(programme_->menuUn().isVisible());
+            QCOMPARE(v.editeur().lignes(), lignes);
+            QCOMPARE(v.boitesMontrees(), boites);
+            repondre(v.lettre(), u"F"_qs);
+            QCOMPARE(fichier(v.fichier()), depart + neuve);
+        }
+    }
+
+    // A list that cannot be written (its file is a folder): the user is told,
+    // the edits stay, and neither F nor closing the frame loses them.
+    void listeNonInscriptible_data() { listes(); }
+    void listeNonInscriptible() {
         QFETCH(Liste, liste);
         const Vue v = vue(liste);
-        const QByteArray avant = [&] {
-            QFile f(bac_->chemin(v.fichier()));
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        QVERIFY(QFile::remove(bac_->chemin(v.fichier())));
+        QVERIFY(QDir().mkdir(bac_->chemin(v.fichier())));
         v.ouvrir();
-        v.ajouter(u"03/03"_qs, u"TEST"_qs);
-        repondre(v.lettre(), u"E"_qs);
-        v.cliquerLigne(0);
-        // The frame is closed: the program ends at once.
+        v.ajouter(v.date(3), u"neuf"_qs);
+        const QStringList lignes = v.editeur().lignes();
+        const QString message = u"Calendrier|La liste n'a pas pu être enregistrée."_qs;
+        repondre(v.lettre(), u"F"_qs);
+        QCOMPARE(services_.questions, QStringList{message});
+        QCOMPARE(v.editeur().etat(), Etat::Action);
+        QCOMPARE(v.boitesMontrees(), QList<QLineEdit*>{&v.lettre()});
+        services_.reponses.enqueue(Reponse::Oui);
         programme_->menuUn().close();
-        QVERIFY(programme_->termine());
-        programme_.reset();
-        QFile f(bac_->chemin(v.fichier()));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), avant);
+        QVERIFY(!programme_->termine());
+        QCOMPARE(services_.questions.mid(2), QStringList{message});
+        QCOMPARE(v.editeur().lignes(), lignes);
+        QVERIFY(QDir().rmdir(bac_->chemin(v.fichier())));
+        repondre(v.lettre(), u"F"_qs);
+        QCOMPARE(fichier(v.fichier()), (QStringList{v.date(3), u"NEUF"_qs}));
     }
 };
 
