@@ -118,11 +118,10 @@ void Vert::Form_Load() {
     show();
     const Marqueur marqueur = lireMarqueur(programme_.dossierProgramme());
     Label1.setText(kQuestion.en(langue_) + u'"' + marqueur.groupe.toUpper() + u'"');
+    if (marqueur.phase == kPhaseDeux)
+        return Nettoyage();
     verifierCible();
-    if (marqueur.phase != kPhaseDeux)
-        programme_.montrerSplash();
-    else
-        Nettoyage();
+    programme_.montrerSplash();
 }
 
 const Cible* Vert::verifierCible() {
