@@ -95,6 +95,20 @@ QStringList DossierOuvert::noms(const QString& relatif) const {
     return noms;
 }
 
+QStringList DossierOuvert::arborescence(const QString& relatif) const {
+    QStringList entrees;
+    for (const QString& nom : noms(relatif)) {
+        const QString chemin = relatif.isEmpty() ? nom : relatif + u'/' + nom;
+        if (!DossierOuvert(*this, chemin).ouvert()) {
+            entrees << chemin;
+            continue;
+        }
+        entrees << chemin + u'/';
+        entrees << arborescence(chemin);
+    }
+    return entrees;
+}
+
 Retrait DossierOuvert::retirerFichier(const QString& relatif, QString* raison) const {
     const Acces a(*this, relatif);
     if (!a.parent.ouvert())

@@ -40,6 +40,9 @@ public:
     bool fichier(const QString& relatif) const;
     // The names in the folder at `relatif` (this one when empty).
     QStringList noms(const QString& relatif = {}) const;
+    // Every entry below it, by its path from here, a folder's ending with '/';
+    // a link is an entry, never a way down.
+    QStringList arborescence(const QString& relatif = {}) const;
 
     // Removes the file or the link at `relatif` (a link as a link); a folder
     // is kept. `raison` gets the system's word for an Echec.

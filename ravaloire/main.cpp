@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,6 +11,8 @@ int main(int argc, char* argv[]) {
     // Its own folder is its working folder: the one that holds the marker.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     ravaloire::Desinstallation programme(ravaloire::servicesDuSysteme());
-    programme.demarrer();
+    // From inside the event loop: the second phase ends the program as soon
+    // as it has loaded, which only a running loop can hear.
+    QTimer::singleShot(0, [&programme] { programme.demarrer(); });
     return app.exec();
 }

@@ -14,10 +14,6 @@ namespace ravaloire {
 
 namespace {
 
-bool dansListe(const QStringList& liste, const QString& nom) {
-    return liste.contains(nom, Qt::CaseInsensitive);
-}
-
 class Retraits {
 public:
     Bilan bilan;
@@ -100,7 +96,7 @@ Bilan retirerInstallation(const Cible& c, const QString& programme) {
             suite << dossier.relativeFilePath(copie->cible);
     const QStringList noms = d.noms();
     for (const QString& nom : noms)
-        if (dansListe(kFichiersTravail, nom))
+        if (kFichiersTravail.contains(nom, Qt::CaseInsensitive))
             suite << nom;
     // Print captures; the saved calendars beside them stay.
     for (const QString& nom : noms)
@@ -117,16 +113,21 @@ Bilan retirerInstallation(const Cible& c, const QString& programme) {
     for (qsizetype i = 0; complet && i < kit.size(); ++i)
         complet = r.fichier(d, kit[i]);
 
-    for (const QString& sous : dossiersDe(suite + kit))
+    QStringList siens = suite + kit;
+    for (const QString& sous : dossiersDe(suite + kit)) {
         r.dossier(d, sous);
+        siens << sous + u'/';
+    }
     for (const QString& nom : noms)
         if (nom.compare(kSaveCalend, Qt::CaseInsensitive) == 0)
             r.dossier(d, nom);
     r.dossier(racine, relatif);
 
-    for (const QString& nom : d.noms())
-        if (!dansListe(suite + kit, nom))
-            r.bilan.gardes << nom;
+    // Named by what holds them at the top of the folder.
+    for (const QString& entree : d.arborescence())
+        if (!siens.contains(entree))
+            r.bilan.gardes << entree.section(u'/', 0, 0);
+    r.bilan.gardes.removeDuplicates();
     return r.bilan;
 }
 
