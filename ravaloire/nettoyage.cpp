@@ -87,7 +87,8 @@ Bilan retirerInstallation(const Cible& c, const QString& programme) {
     const DossierOuvert d(racine, relatif);
     Retraits r;
 
-    // The kit: what a second run needs, the marker last.
+    // What a second run needs goes only once all else has gone, the marker
+    // last.
     QStringList kit = installation::kFichiersExecution;
     kit << kListe << programme << kMarqueur;
     QStringList suite;
@@ -95,32 +96,31 @@ Bilan retirerInstallation(const Cible& c, const QString& programme) {
         if (copie && !kit.contains(dossier.relativeFilePath(copie->cible)))
             suite << dossier.relativeFilePath(copie->cible);
     const QStringList noms = d.noms();
-    for (const QString& nom : noms)
+    QString sauvegarde;
+    for (const QString& nom : noms) {
         if (kFichiersTravail.contains(nom, Qt::CaseInsensitive))
             suite << nom;
-    // Print captures; the saved calendars beside them stay.
-    for (const QString& nom : noms)
         if (nom.compare(kSaveCalend, Qt::CaseInsensitive) == 0)
-            for (const QString& capture : d.noms(nom))
-                if (capture.endsWith(u".tmp"_qs, Qt::CaseInsensitive))
-                    suite << nom + u'/' + capture;
+            sauvegarde = nom;
+    }
+    // Print captures; the saved calendars beside them stay.
+    for (const QString& capture : sauvegarde.isEmpty() ? QStringList() : d.noms(sauvegarde))
+        if (capture.endsWith(u".tmp"_qs, Qt::CaseInsensitive))
+            suite << sauvegarde + u'/' + capture;
 
-    bool complet = true;
     for (const QString& f : suite)
-        complet = r.fichier(d, f) && complet;
+        r.fichier(d, f);
     retirerMenu(c, r);
-    complet = complet && r.bilan.restes.isEmpty();
-    for (qsizetype i = 0; complet && i < kit.size(); ++i)
-        complet = r.fichier(d, kit[i]);
+    for (qsizetype i = 0; r.bilan.restes.isEmpty() && i < kit.size(); ++i)
+        r.fichier(d, kit[i]);
 
     QStringList siens = suite + kit;
     for (const QString& sous : dossiersDe(suite + kit)) {
         r.dossier(d, sous);
         siens << sous + u'/';
     }
-    for (const QString& nom : noms)
-        if (nom.compare(kSaveCalend, Qt::CaseInsensitive) == 0)
-            r.dossier(d, nom);
+    if (!sauvegarde.isEmpty())
+        r.dossier(d, sauvegarde);
     r.dossier(racine, relatif);
 
     // Named by what holds them at the top of the folder.
