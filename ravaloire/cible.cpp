@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <cerrno>
 
 using installation::Bilingue;
 
@@ -83,9 +82,10 @@ std::variant<Cible, QString> verifier(const QString& dossierMarqueur, const QStr
         QFileInfo(quivex).fileName() != kQuivex || !surUnLecteur)
         return refus(kHorsForme, m.dossier);
 
-    const DossierOuvert ouvert(DossierOuvert(racine), kQuivex + u'/' + info.fileName());
-    if (ouvert.erreur() == ELOOP || ouvert.erreur() == ENOTDIR)
+    if (QFileInfo(quivex).isSymLink() || info.isSymLink())
         return refus(kLien, dossier);
+    // Opened below the root without a link, whatever replaced a part meanwhile.
+    const DossierOuvert ouvert(DossierOuvert(racine), kQuivex + u'/' + info.fileName());
     // The install folder's own marker names the same group and folder.
     const Marqueur installe = lireMarqueur(dossier);
     if (!ouvert.ouvert() || !ouvert.fichier(kMarqueur) || installe.groupe != m.groupe ||

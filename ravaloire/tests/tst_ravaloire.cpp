@@ -51,6 +51,7 @@ class TestRavaloire : public QObject {
     std::unique_ptr<Desinstallation> programme_;
     QString dossier_;
     QStringList demarres_;
+    bool demarrable_ = true;
 
     QString lecteur() const { return bac_->lecteurs[1]; }
 
@@ -66,7 +67,7 @@ class TestRavaloire : public QObject {
             .demarrer =
                 [this](const QString& copie, const QString& dossier) {
                     demarres_ << copie;
-                    return QFileInfo(copie).path() == dossier;
+                    return demarrable_ && QFileInfo(copie).path() == dossier;
                 },
             .programme = programme,
             .intervalleSplash = 1});
@@ -95,6 +96,7 @@ private slots:
         dossier_ = installerSuite(*bac_, kSupport, 1);
         QCOMPARE(dossier_, lecteur() + u"/Quivex/Calendrier"_qs);
         demarres_.clear();
+        demarrable_ = true;
     }
     void cleanup() {
         programme_.reset();
@@ -256,6 +258,18 @@ private slots:
         QVERIFY(demarres_.isEmpty() && bac_->messages.isEmpty());
         QVERIFY(cliquer(v.Non));
         QVERIFY(bac_->fini);
+    }
+
+    void lancementImpossible() {
+        const QStringList avant = inventaire(lecteur());
+        demarrable_ = false;
+        QVERIFY(cliquer(lancer(dossier_ + u"/Ravaloire"_qs).Oui));
+        QCOMPARE(bac_->messages.size(), 1);
+        QVERIFY2(bac_->messages[0].contains(u"n'a pas pu être lancé.\nRien n'a été supprimé."_qs),
+                 qPrintable(bac_->messages[0]));
+        QVERIFY(!bac_->fini && programme_->vert().Non.isVisible());
+        QVERIFY(QDir(bac_->chemin(u"execution"_qs)).isEmpty());
+        QCOMPARE(inventaire(lecteur()), avant);
     }
 
     void reprise_data() {
