@@ -109,30 +109,18 @@ QStringList DossierOuvert::arborescence(const QString& relatif) const {
     return entrees;
 }
 
-Retrait DossierOuvert::retirerFichier(const QString& relatif, QString* raison) const {
+Retrait DossierOuvert::retirer(const QString& relatif, bool dossier, QString* raison) const {
     const Acces a(*this, relatif);
     if (!a.parent.ouvert())
         return refus(a.parent);
     struct stat st {};
     if (::fstatat(a.parent.fd_, a.nom.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return echec(raison);
-    if (S_ISDIR(st.st_mode))
+    if (S_ISDIR(st.st_mode) != dossier)
         return Retrait::Garde;
-    return ::unlinkat(a.parent.fd_, a.nom.constData(), 0) == 0 ? Retrait::Retire : echec(raison);
-}
-
-Retrait DossierOuvert::retirerDossierVide(const QString& relatif, QString* raison) const {
-    const Acces a(*this, relatif);
-    if (!a.parent.ouvert())
-        return refus(a.parent);
-    struct stat st {};
-    if (::fstatat(a.parent.fd_, a.nom.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return echec(raison);
-    if (!S_ISDIR(st.st_mode))
-        return Retrait::Garde;
-    if (::unlinkat(a.parent.fd_, a.nom.constData(), AT_REMOVEDIR) == 0)
+    if (::unlinkat(a.parent.fd_, a.nom.constData(), dossier ? AT_REMOVEDIR : 0) == 0)
         return Retrait::Retire;
-    return errno == ENOTEMPTY || errno == EEXIST ? Retrait::Garde : echec(raison);
+    return dossier && (errno == ENOTEMPTY || errno == EEXIST) ? Retrait::Garde : echec(raison);
 }
 
 } // namespace ravaloire

@@ -46,11 +46,17 @@ public:
 
     // Removes the file or the link at `relatif` (a link as a link); a folder
     // is kept. `raison` gets the system's word for an Echec.
-    Retrait retirerFichier(const QString& relatif, QString* raison = nullptr) const;
+    Retrait retirerFichier(const QString& relatif, QString* raison = nullptr) const {
+        return retirer(relatif, false, raison);
+    }
     // Removes the folder at `relatif` if it is empty; a full one is kept.
-    Retrait retirerDossierVide(const QString& relatif, QString* raison = nullptr) const;
+    Retrait retirerDossierVide(const QString& relatif, QString* raison = nullptr) const {
+        return retirer(relatif, true, raison);
+    }
 
 private:
+    Retrait retirer(const QString& relatif, bool dossier, QString* raison) const;
+
     int fd_ = -1;
     int erreur_ = 0;
     QString chemin_;
