@@ -120,6 +120,7 @@ private slots:
                                     lecteur() + u"/photos/01 Janvier.jpg"_qs,
                                     lecteur() + u"/dehors/Prenoms"_qs,
                                     installation::dossierDemarrage() + u"/autre.desktop"_qs,
+                                    installation::dossierDemarrage() + u"/adresse.desktop"_qs,
                                     installation::dossierGroupe(u"Autre"_qs) + u"/x.desktop"_qs};
         for (const QString& f : gardes)
             QVERIFY(poser(f, f.toUtf8()));
@@ -130,10 +131,13 @@ private slots:
         QVERIFY(QFile::link(lecteur() + u"/photos"_qs, d + u"/Images"_qs));
         QVERIFY(QFile::remove(d + u"/Prenoms"_qs));
         QVERIFY(QFile::link(lecteur() + u"/dehors/Prenoms"_qs, d + u"/Prenoms"_qs));
-        // A start-up entry, as the installer makes it for an icon "ADRESSE".
+        // A start-up entry, as the installer makes it for an icon "ADRESSE";
+        // another program's "adresse" stays.
         const QString adresse = installation::dossierDemarrage() + u"/ADRESSE.desktop"_qs;
-        QVERIFY(plateforme::prolonger(d + u"/Lire.Pie"_qs, {u"ADRESSE"_qs.leftJustified(60) +
-                                                            u"Quivex\\Calendrier\\calendrier"_qs}));
+        for (const QString& nom : {u"ADRESSE"_qs, u"adresse"_qs})
+            QVERIFY(plateforme::prolonger(
+                d + u"/Lire.Pie"_qs,
+                {nom.leftJustified(60) + u"Quivex\\Calendrier\\calendrier"_qs}));
         QVERIFY(poser(adresse, (u"[Desktop Entry]\nPath="_qs + d + u'\n').toUtf8()));
 
         Vert& v = lancer(d + u"/Ravaloire"_qs);
