@@ -4,7 +4,7 @@
 // is their folder under the menu's Quivex folder, made a submenu by a menu
 // file and its directory entries.
 
-#include "installation/install/copie.h"
+#include "installation/commun/copie.h"
 
 #include <QStringList>
 

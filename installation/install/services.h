@@ -26,8 +26,4 @@ struct Services {
 
 Services servicesDuSysteme();
 
-// The home folder, then the mounted volumes the user can write to, in mount
-// order, leaving out the system's memory and kernel file systems.
-QStringList lecteursDuSysteme();
-
 } // namespace installation

@@ -6,7 +6,7 @@
 // uninstaller.
 
 #include "installation/commun/langue.h"
-#include "installation/install/liste.h"
+#include "installation/commun/liste.h"
 #include "installation/install/progression.h"
 
 #include <QComboBox>

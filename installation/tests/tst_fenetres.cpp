@@ -1,11 +1,11 @@
 // The pieces the installer shares with the uninstaller: the shape of their
 // main windows read from a shape file, the topmost layer, the language file.
 
-#include "bac.h"
 #include "installation/commun/copyright.h"
 #include "installation/commun/language.h"
 #include "installation/commun/langue.h"
 #include "installation/commun/miseenpage.h"
+#include "installation/essais/bac.h"
 #include "plateforme/noyau/fichiertexte.h"
 
 #include <QBitmap>

@@ -2,11 +2,12 @@
 // suite: the files and their bytes, the shortcuts and the menu, the marker,
 // the language gate, and every refusal and failure on the way.
 
-#include "bac.h"
 #include "installation/commun/copyright.h"
 #include "installation/commun/fond.h"
 #include "installation/commun/language.h"
+#include "installation/commun/lecteurs.h"
 #include "installation/commun/menus.h"
+#include "installation/essais/bac.h"
 #include "installation/execution.h"
 #include "installation/install/vert.h"
 #include "plateforme/noyau/fichiertexte.h"
@@ -41,17 +42,6 @@ const QStringList kFichiers = {
     u"Couleur"_qs,
 };
 const QString kIcone = ligne(u"Calendrier"_qs, u"Quivex\\Calendrier\\calendrier"_qs);
-
-QByteArray contenu(const QString& fichier) {
-    QFile f(fichier);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-bool poser(const QString& fichier, const QByteArray& octets) {
-    QDir().mkpath(QFileInfo(fichier).path());
-    QFile f(fichier);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
 
 // A small medium: the list file, a file for every source it names (the
 // program with its run bits), the name file and a stand-in for every runtime
@@ -114,13 +104,6 @@ QStringList arguments(const QString& exec) {
     for (QString& a : args)
         a.replace(u"%%"_qs, u"%"_qs);
     return args;
-}
-
-bool cliquer(QAbstractButton& bouton) {
-    if (!bouton.isVisible() || !bouton.isEnabled())
-        return false;
-    QTest::mouseClick(&bouton, Qt::LeftButton);
-    return true;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "plateforme/essais/lectureseule.h"
 #include "plateforme/noyau/fichiertexte.h"
 
 #include <QDir>
@@ -6,13 +7,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <array>
 #include <csignal>
-#include <linux/capability.h>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace plateforme;
@@ -36,28 +34,6 @@ public:
 private:
     rlimit avant_{};
     void (*signal_)(int);
-};
-
-// A read-only folder for the time of a write. Root's power to write anywhere
-// is set aside meanwhile, so that the folder holds for it too.
-class DossierEnLectureSeule {
-public:
-    explicit DossierEnLectureSeule(const QString& dossier) : dossier_(QFile::encodeName(dossier)) {
-        ::chmod(dossier_.constData(), 0555);
-        syscall(SYS_capget, &entete_, droits_.data());
-        auto sans = droits_;
-        sans[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-        syscall(SYS_capset, &entete_, sans.data());
-    }
-    ~DossierEnLectureSeule() {
-        syscall(SYS_capset, &entete_, droits_.data());
-        ::chmod(dossier_.constData(), 0755);
-    }
-
-private:
-    QByteArray dossier_;
-    __user_cap_header_struct entete_{_LINUX_CAPABILITY_VERSION_3, 0};
-    std::array<__user_cap_data_struct, 2> droits_{};
 };
 
 // `n` lines of 33 bytes each once written.

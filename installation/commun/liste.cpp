@@ -1,4 +1,4 @@
-#include "installation/install/liste.h"
+#include "installation/commun/liste.h"
 
 #include "plateforme/noyau/fichiertexte.h"
 

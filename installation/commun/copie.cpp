@@ -1,4 +1,4 @@
-#include "installation/install/copie.h"
+#include "installation/commun/copie.h"
 
 #include <QDir>
 #include <QFile>
