@@ -73,7 +73,7 @@ QRectF cadreSurLaFeuille(const QRectF& feuille) {
 }
 
 // The pictures of the pages, in page order: each decoded once however many
-// pages show it, the next one while a page is drawn and written.
+// pages show it, the next two meanwhile, while a page is drawn and written.
 class Images {
 public:
     Images(const QStringList& chemins, const QSizeF& pouces)
@@ -81,8 +81,8 @@ public:
           plafond_((pouces * kPointsParPouceMax).toSize()) {}
 
     QImage prendre(int page) {
-        lancer(page);
-        lancer(page + 1);
+        for (int suivante = page; suivante <= page + 2; ++suivante)
+            lancer(suivante);
         const QString& chemin = chemins_[page];
         QImage image = decodages_.value(chemin).get();
         if (chemins_.lastIndexOf(chemin) == page)

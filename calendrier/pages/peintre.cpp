@@ -50,11 +50,13 @@ QColor couleurDeNombre(long long v) {
 
 // The halo's tone: dark around light text, light around dark text (blue
 // among them), judged by the text's luminance as the eye sees it, so that a
-// text reads on light and dark pictures alike.
+// text reads on light and dark pictures alike. Opaque: a PDF then strokes
+// the outline itself, where a translucent pen is written out as its whole
+// outline, ten times the bytes.
 QColor halo(const QColor& texte) {
     const double luminance =
         0.2126 * texte.redF() + 0.7152 * texte.greenF() + 0.0722 * texte.blueF();
-    return luminance > 0.4 ? QColor(0, 0, 0, 170) : QColor(255, 255, 255, 220);
+    return luminance > 0.4 ? QColor(0x22, 0x22, 0x22) : QColor(0xff, 0xff, 0xff);
 }
 
 QFont police(double points, bool italique) {
