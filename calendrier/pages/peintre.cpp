@@ -5,6 +5,7 @@
 #include "plateforme/noyau/fichiertexte.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -40,7 +41,16 @@ const std::array<QString, kJoursSemaine> kNomsEntetes = {
     u"Vendredi"_qs, u"Samedi"_qs, u"Dimanche"_qs};
 
 // Pens in twips at the design's size: 15 twips are a pixel of the design screen.
-constexpr double kLargeurHalo = 40;
+constexpr double kRayonHalo = 20;
+constexpr double kDiagonaleHalo = kRayonHalo * 0.7071;
+constexpr std::array<QPointF, 8> kAutour = {QPointF(-kRayonHalo, 0),
+                                            QPointF(kRayonHalo, 0),
+                                            QPointF(0, -kRayonHalo),
+                                            QPointF(0, kRayonHalo),
+                                            QPointF(-kDiagonaleHalo, -kDiagonaleHalo),
+                                            QPointF(kDiagonaleHalo, kDiagonaleHalo),
+                                            QPointF(-kDiagonaleHalo, kDiagonaleHalo),
+                                            QPointF(kDiagonaleHalo, -kDiagonaleHalo)};
 constexpr double kLargeurCadre = 22;
 constexpr double kRayonCadre = 45;
 
@@ -84,18 +94,26 @@ QPointF origine(const QFontMetricsF& m, const QString& texte, const QRectF& boit
     return QPointF(x, boite.center().y() + (m.ascent() - m.descent()) / 2);
 }
 
-// A text over the picture: outlined with its halo, then written. The halo is
-// a path and the text stays text, so that a PDF can be searched.
+// A text over the picture: outlined with its halo, then written. Where
+// pixels are drawn, the halo is the text drawn around its place, from the
+// glyph cache; elsewhere (a PDF) it is the text's outline stroked once, a
+// path, so that the text itself is there once and can be searched.
 void inscrire(QPainter& p, const QFont& f, const QRectF& boite, const Inscription& i,
               bool centre = true) {
     if (!i.visible || i.texte.isEmpty())
         return;
     const QPointF o = origine(QFontMetricsF(f, p.device()), i.texte, boite, centre);
-    QPainterPath chemin;
-    chemin.addText(o, f, i.texte);
-    p.strokePath(chemin,
-                 QPen(halo(i.couleur), kLargeurHalo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setFont(f);
+    if (p.paintEngine()->type() == QPaintEngine::Raster) {
+        p.setPen(halo(i.couleur));
+        for (const QPointF& d : kAutour)
+            p.drawText(o + d, i.texte);
+    } else {
+        QPainterPath chemin;
+        chemin.addText(o, f, i.texte);
+        p.strokePath(chemin, QPen(halo(i.couleur), 2 * kRayonHalo, Qt::SolidLine, Qt::RoundCap,
+                                  Qt::RoundJoin));
+    }
     p.setPen(i.couleur);
     p.drawText(o, i.texte);
 }
