@@ -72,13 +72,18 @@ QRectF cadreSurLaFeuille(const QRectF& feuille) {
     return QRectF(feuille.center() - QPointF(page.width(), page.height()) / 2, page);
 }
 
+// The pixels of `pouces` at `points` an inch, rounded down: never above.
+QSize pixels(const QSizeF& pouces, double points) {
+    return QSize(int(pouces.width() * points), int(pouces.height() * points));
+}
+
 // The pictures of the pages, in page order: each decoded once however many
 // pages show it, the next two meanwhile, while a page is drawn and written.
 class Images {
 public:
     Images(const QStringList& chemins, const QSizeF& pouces)
-        : chemins_(chemins), plancher_((pouces * kPointsParPouceMin).toSize()),
-          plafond_((pouces * kPointsParPouceMax).toSize()) {}
+        : chemins_(chemins), plancher_(pixels(pouces, kPointsParPouceMin)),
+          plafond_(pixels(pouces, kPointsParPouceMax)) {}
 
     QImage prendre(int page) {
         for (int suivante = page; suivante <= page + 2; ++suivante)

@@ -131,65 +131,51 @@ private slots:
     }
 
     void refus_data() {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("ligne"); // the arguments, separated by |
         QTest::addColumn<QString>("message");
-        // I: the pictures' folder, P: an empty one, replaced in refus().
-        QStringList douze(12, u"I/1 couverture.jpg"_qs);
-        QTest::newRow("rien") << QStringList() << u"Il manque l'année"_qs;
-        QTest::newRow("annee seule") << QStringList{u"2026"_qs} << u"Il manque le fichier PDF"_qs;
-        QTest::newRow("annee illisible") << QStringList{u"deux"_qs, u"s.pdf"_qs} << u"« deux »"_qs;
-        QTest::newRow("annee 0") << QStringList{u"0"_qs, u"s.pdf"_qs} << u"L'année 0 n'est"_qs;
-        QTest::newRow("annee 3001") << QStringList{u"3001"_qs, u"s.pdf"_qs} << u"3001 n'est"_qs;
-        QTest::newRow("option inconnue")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--couleur"_qs} << u"inconnue : --couleur"_qs;
-        QTest::newRow("en trop") << QStringList{u"2026"_qs, u"s.pdf"_qs, u"x"_qs}
-                                 << u"Argument en trop : x"_qs;
-        QTest::newRow("--images seul")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--images"_qs} << u"attend un dossier"_qs;
-        QTest::newRow("dossier absent")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--images"_qs, u"I/nulle"_qs}
-            << u"Le dossier d'images « I/nulle » n'existe pas"_qs;
-        QTest::newRow("dossier sans image")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--images"_qs, u"P"_qs}
-            << u"ne contient aucune image"_qs;
-        QTest::newRow("trois photos")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--photos"_qs, u"a"_qs, u"b"_qs, u"c"_qs}
-            << u"(3 données)"_qs;
-        QTest::newRow("photo absente") << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--photos"_qs} +
-                                              douze + QStringList{u"I/x.jpg"_qs}
-                                       << u"L'image « I/x.jpg » n'existe pas"_qs;
-        QTest::newRow("photo illisible") << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--photos"_qs} +
-                                                douze + QStringList{u"I/LISEZMOI.txt"_qs}
-                                         << u"n'est pas une image lisible"_qs;
-        QTest::newRow("photo tronquee, au dernier mois")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--photos"_qs} + douze +
-                   QStringList{u"tronquee.png"_qs}
-            << u"n'a pas pu être lue"_qs;
-        QTest::newRow("images et photos")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--images"_qs, u"I"_qs, u"--photos"_qs} +
-                   douze + QStringList{u"I/2 janvier.png"_qs}
-            << u"ne vont pas ensemble"_qs;
-        QTest::newRow("programme absent")
-            << QStringList{u"2026"_qs, u"s.pdf"_qs, u"--programme"_qs, u"I/nulle"_qs}
-            << u"Le dossier du programme"_qs;
-        QTest::newRow("sortie dossier") << QStringList{u"2026"_qs, u"I"_qs} << u"est un dossier"_qs;
-        QTest::newRow("sortie sans dossier")
-            << QStringList{u"2026"_qs, u"I/nulle/s.pdf"_qs} << u"Le dossier où écrire"_qs;
-        QTest::newRow("sortie impossible")
-            << QStringList{u"2026"_qs, u"/proc/s.pdf"_qs} << u"Impossible d'écrire"_qs;
+        // I: the pictures' folder, P: an empty one, 12: twelve good photos,
+        // T: a PNG cut short.
+        const QList<std::pair<QString, QString>> cas = {
+            {u""_qs, u"Il manque l'année"_qs},
+            {u"2026"_qs, u"Il manque le fichier PDF"_qs},
+            {u"deux|s.pdf"_qs, u"pas « deux »"_qs},
+            {u"0|s.pdf"_qs, u"L'année 0 n'est pas entre 1 et 3000"_qs},
+            {u"3001|s.pdf"_qs, u"L'année 3001 n'est pas"_qs},
+            {u"2026|s.pdf|--couleur"_qs, u"Option inconnue : --couleur"_qs},
+            {u"2026|s.pdf|x"_qs, u"Argument en trop : x"_qs},
+            {u"2026|s.pdf|--images"_qs, u"--images attend un dossier"_qs},
+            {u"2026|s.pdf|--images|I/nulle"_qs, u"Le dossier d'images « I/nulle » n'existe pas"_qs},
+            {u"2026|s.pdf|--images|P"_qs, u"ne contient aucune image"_qs},
+            {u"2026|s.pdf|--photos|a|b|c"_qs, u"(3 données)"_qs},
+            {u"2026|s.pdf|--photos|12|I/x.jpg"_qs, u"L'image « I/x.jpg » n'existe pas"_qs},
+            {u"2026|s.pdf|--photos|12|I/LISEZMOI.txt"_qs, u"n'est pas une image lisible"_qs},
+            // Found out on the last page, once twelve are written.
+            {u"2026|s.pdf|--photos|12|T"_qs, u"n'a pas pu être lue"_qs},
+            {u"2026|s.pdf|--images|I|--photos|12|I/x.jpg"_qs, u"ne vont pas ensemble"_qs},
+            {u"2026|s.pdf|--programme|I/nulle"_qs, u"Le dossier du programme"_qs},
+            {u"2026|I"_qs, u"est un dossier"_qs},
+            {u"2026|I/nulle/s.pdf"_qs, u"Le dossier où écrire"_qs},
+            {u"2026|/proc/s.pdf"_qs, u"Impossible d'écrire « /proc/s.pdf »"_qs},
+        };
+        for (const auto& [ligne, message] : cas)
+            QTest::newRow(qPrintable(ligne)) << ligne << message;
     }
     void refus() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, ligne);
         QFETCH(QString, message);
         // Run from an empty folder, which it must leave empty.
         QTemporaryDir vide;
         const QString images = chemin(u"images"_qs);
-        for (QString& a : arguments) {
+        QStringList arguments;
+        for (QString a : ligne.split(u'|', Qt::SkipEmptyParts)) {
             a.replace(u"I/"_qs, images + u'/');
-            if (a == u"I"_qs || a == u"P"_qs)
-                a = a == u"I"_qs ? images : vide.path();
-            else if (a == u"tronquee.png"_qs)
-                a = chemin(a);
+            if (a == u"12"_qs)
+                arguments << QStringList(12, images + u"/1 couverture.jpg"_qs);
+            else
+                arguments << (a == u"I"_qs   ? images
+                              : a == u"P"_qs ? vide.path()
+                              : a == u"T"_qs ? chemin(u"tronquee.png"_qs)
+                                             : a);
         }
         message.replace(u"I/"_qs, images + u'/');
         const Execution e = executer(CALENDRIER_PDF, arguments, vide.path());
