@@ -2,6 +2,7 @@
 // printed to PDF with thirteen 24-megapixel photographs, against the floor of
 // decoding those photographs once at full size.
 
+#include "bench/annee.h"
 #include "calendrier/accueil/calend.h"
 #include "calendrier/affichage/aficheCalend.h"
 #include "calendrier/fichiers/fichierstravail.h"
@@ -15,104 +16,21 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImageReader>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
 
-constexpr int kLargeurPhoto = 6000;
-constexpr int kHauteurPhoto = 4000; // 24 megapixels
-
-// CPU time of every thread of the process, in milliseconds.
-double cpuMs() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1e3 +
-           (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e3;
-}
-
-double picMo() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return r.ru_maxrss / 1024.0;
-}
-
-// A photograph-like picture: broad gradients, a few shapes, and grain, so
-// that it compresses and decodes like a real photo rather than a flat field.
-void fairePhoto(const QString& chemin, int graine) {
-    QImage image(kLargeurPhoto, kHauteurPhoto, QImage::Format_RGB32);
-    {
-        QPainter p(&image);
-        QLinearGradient ciel(0, 0, 0, kHauteurPhoto);
-        ciel.setColorAt(0, QColor::fromHsv(graine * 27 % 360, 110, 230));
-        ciel.setColorAt(1, QColor::fromHsv((graine * 27 + 120) % 360, 160, 70));
-        p.fillRect(image.rect(), ciel);
-        QRandomGenerator g(graine);
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 60; ++i) {
-            p.setBrush(QColor::fromHsv(int(g.bounded(360)), 120, 60 + int(g.bounded(180)), 150));
-            p.drawEllipse(QPoint(int(g.bounded(kLargeurPhoto)), int(g.bounded(kHauteurPhoto))),
-                          100 + int(g.bounded(900)), 100 + int(g.bounded(700)));
-        }
-    }
-    QRandomGenerator g(graine + 1000);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); x += 2) {
-            const quint32 alea = g.generate();
-            for (int k = 0; k < 2; ++k) {
-                const int grain = int((alea >> (k * 8)) & 0x1F) - 16;
-                const QRgb c = ligne[x + k];
-                ligne[x + k] =
-                    qRgb(std::clamp(qRed(c) + grain, 0, 255), std::clamp(qGreen(c) + grain, 0, 255),
-                         std::clamp(qBlue(c) + grain, 0, 255));
-            }
-        }
-    }
-    image.save(chemin, "JPG", 90);
-}
-
-// The working folder of the benchmark, with its pictures and lists.
-class Atelier {
-public:
-    Atelier() {
-        QDir::setCurrent(dossier_.path());
-        const QDir programme(QStringLiteral(QUIVEX_PROGRAMME_DIR_CONSTRUCTION));
-        for (const QString& nom : {u"Prenoms"_qs, u"Couleur"_qs})
-            QFile::copy(programme.filePath(nom), nom);
-        for (int i = 0; i < calendrier::kPagesParCalendrier; ++i) {
-            photos_ << QDir(dossier_.path()).filePath(u"photo%1.jpg"_qs.arg(i));
-            fairePhoto(photos_.last(), i);
-        }
-        QStringList fetes, enfants;
-        for (int i = 0; i < 40; ++i) {
-            fetes << u"%1/%2"_qs.arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
-                         .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
-                  << u"FETE %1"_qs.arg(i);
-            enfants << u"%1/%2/19%3"_qs.arg(i % 27 + 2, 2, 10, QLatin1Char('0'))
-                           .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
-                           .arg(50 + i)
-                    << u"ENFANT %1"_qs.arg(i);
-        }
-        plateforme::reecrire(u"Fete"_qs, fetes);
-        plateforme::reecrire(u"Enfant"_qs, enfants);
+// The save folder and the year's feasts besides.
+struct AtelierDesPages : banc::Atelier {
+    AtelierDesPages() {
         QDir().mkdir(calendrier::kSaveCalend);
         regles::CalculPaque(2026);
     }
-
-    const QStringList& photos() const { return photos_; }
-
-private:
-    QTemporaryDir dossier_;
-    QStringList photos_;
 };
 
-Atelier& atelier() {
-    static Atelier a;
+AtelierDesPages& atelier() {
+    static AtelierDesPages a;
     return a;
 }
 
@@ -123,8 +41,7 @@ Programme& programme() {
     return *leProgramme;
 }
 
-double plancherMs = 0;
-double plancherCpuMs = 0;
+banc::Plancher plancher;
 
 void BM_ComposerMois(benchmark::State& state) {
     atelier();
@@ -155,27 +72,8 @@ BENCHMARK(BM_PageMoisAffichee)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The floor: each photograph decoded once at its full size.
 void BM_PlancherDecodageComplet(benchmark::State& state) {
-    atelier();
-    QElapsedTimer chrono;
-    qint64 total = 0;
-    double cpu = 0;
-    for (auto _ : state) {
-        chrono.start();
-        const double cpuAvant = cpuMs();
-        for (const QString& photo : atelier().photos()) {
-            QImageReader lecteur(photo);
-            lecteur.setAllocationLimit(0);
-            const QImage image = lecteur.read();
-            if (image.width() != kLargeurPhoto)
-                state.SkipWithError("photo non decodee");
-            benchmark::DoNotOptimize(image.constBits());
-        }
-        total += chrono.nsecsElapsed();
-        cpu += cpuMs() - cpuAvant;
-    }
-    plancherMs = total / 1e6 / double(state.iterations());
-    plancherCpuMs = cpu / double(state.iterations());
-    state.counters["pic_Mo"] = picMo();
+    banc::mesurerPlancher(state, atelier().photos(), plancher);
+    state.counters["pic_Mo"] = banc::picMo();
 }
 BENCHMARK(BM_PlancherDecodageComplet)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -194,21 +92,21 @@ void BM_AnneeImprimee(benchmark::State& state) {
         QFile::remove(u"Calendrier2026.pdf"_qs);
         state.ResumeTiming();
         chrono.start();
-        const double cpuAvant = cpuMs();
+        const double cpuAvant = banc::cpuMs();
         p.aficheCalend().TravailSix({.sortie = calendrier::Sortie::ImprimanteAnnee, .annee = 2026});
         total += chrono.nsecsElapsed();
-        cpu += cpuMs() - cpuAvant;
+        cpu += banc::cpuMs() - cpuAvant;
         if (!QFile::exists(u"Calendrier2026.pdf"_qs))
             state.SkipWithError("pas de PDF");
     }
     const double ms = total / 1e6 / double(state.iterations());
-    state.counters["pic_Mo"] = picMo();
+    state.counters["pic_Mo"] = banc::picMo();
     // Against the floor in elapsed time, and in the processor time of all
     // threads (which a machine busy with other work does not distort).
-    if (plancherMs > 0)
-        state.counters["rapport_plancher"] = ms / plancherMs;
-    if (plancherCpuMs > 0)
-        state.counters["rapport_cpu"] = cpu / double(state.iterations()) / plancherCpuMs;
+    if (plancher.ms > 0)
+        state.counters["rapport_plancher"] = ms / plancher.ms;
+    if (plancher.cpuMs > 0)
+        state.counters["rapport_cpu"] = cpu / double(state.iterations()) / plancher.cpuMs;
     state.counters["pdf_Mo"] = QFileInfo(u"Calendrier2026.pdf"_qs).size() / 1048576.0;
 }
 BENCHMARK(BM_AnneeImprimee)->Unit(benchmark::kMillisecond)->Iterations(3);

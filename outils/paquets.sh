@@ -1,9 +1,10 @@
 # Sourced by the two entry commands: installs the Debian packages the suite
 # needs when one is missing, and does nothing otherwise.
 # libwmf plays Windows metafiles; it draws their texts with the URW fonts.
+# poppler-utils reads back the PDFs calendrier-pdf writes, in its tests.
 QUIVEX_PAQUETS=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                 fonts-liberation2 libbenchmark-dev xvfb xauth
-                libwmf-dev fonts-urw-base35)
+                libwmf-dev fonts-urw-base35 poppler-utils)
 
 # What CI adds: the format check, the fuzzers (clang and its libFuzzer).
 QUIVEX_PAQUETS_CI=(clang-format clang-14 libclang-rt-14-dev)

@@ -5,6 +5,7 @@
 #include "calendrier/coquille/menuun.h"
 #include "calendrier/coquille/pilote.h"
 #include "calendrier/fichiers/fichierstravail.h"
+#include "calendrier/pages/peintre.h"
 #include "calendrier/regles/regles.h"
 #include "calendrier/ressources/ressources.h"
 #include "plateforme/fenetres/disposition.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QPainter>
 #include <cmath>
 
 using namespace plateforme;
@@ -22,36 +24,15 @@ using calendrier::ModeSauve;
 using pages::kCases;
 using pages::kLignes;
 
-const QColor AficheCalend::kVert = QColor(0, 255, 0);
-const QColor AficheCalend::kBleu = QColor(0, 0, 255);
-const QColor AficheCalend::kFond = QColor(0x26, 0x31, 0x3d);
+const QColor AficheCalend::kVert = pages::kVert;
+const QColor AficheCalend::kBleu = pages::kBleu;
+const QColor AficheCalend::kFond = pages::kFond;
 
 namespace {
 
 // --- The design --------------------------------------------------------------
 
-constexpr int kTopEntetes = 1470;
-constexpr std::array<int, pages::kJoursSemaine> kGauchesEntetes = {210,  1815, 3480, 5115,
-                                                                   6765, 8400, 10035};
-// Every cell of a row at the row's top, and the text lines 225 twips apart in
-// both columns: the first row's Thursday (1800) and the eighth line (7740)
-// stood out of line, which shows on a printed page.
-constexpr std::array<int, 6> kTopsRangees = {1860, 2640, 3420, 4230, 5040, 5850};
-constexpr std::array<int, kLignes / 2> kTopsLignes = {6780, 7005, 7230, 7455, 7680, 7905};
-constexpr int kTailleOrnement = 1000;
-
-// Colours of the page: the year and month on a light plate, the weekdays in
-// the colours of the day numbers, the text lines white.
-const QColor kEncre(0x3b, 0x2f, 0x2f);
-const QColor kPlaque(0xff, 0xf8, 0xe7);
-const QColor kSemaine(0xff, 0xfa, 0xf0);
-const QColor kFinDeSemaine(0xff, 0xc0, 0x4a);
-const QColor kTexte(0xff, 0xff, 0xff);
-// A cell whose colour Couleur does not give.
-const QColor kCouleurParDefaut = kSemaine;
-
-const QStringList kJours = {u"Lundi"_qs,    u"Mardi"_qs,  u"Mercredi"_qs, u"Jeudi"_qs,
-                            u"Vendredi"_qs, u"Samedi"_qs, u"Dimanche"_qs};
+namespace dessin = pages::dessin;
 
 // The month the prompt offers after month n (n from 1 to 12).
 // What the prompt names after December.
@@ -97,12 +78,6 @@ constexpr double kPointsParPouceImpression = 200;
 
 constexpr int kEntree = 13;
 
-QColor couleurDeNombre(long long v) {
-    if (v < 0 || v > 0xFFFFFF)
-        return kCouleurParDefaut;
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
 // A temporary capture, read back by the print that follows and then deleted:
 // written straight, without the atomic rewrite's flush to disk.
 bool ecrireBmp(const QString& chemin, const QImage& image) {
@@ -128,6 +103,9 @@ AficheCalend::AficheCalend(calendrier::Pilote& pilote) : pilote_(pilote) {
     }
     connect(&Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(kEntree); });
     connect(&Text2, &QLineEdit::returnPressed, this, [this] { Text2_KeyPress(kEntree); });
+    for (QWidget* dessine : {static_cast<QWidget*>(&Image1), static_cast<QWidget*>(&Image4[0]),
+                             static_cast<QWidget*>(&Image4[1])})
+        dessine->installEventFilter(this);
     Form_Load();
 }
 
@@ -163,89 +141,44 @@ void AficheCalend::Form_Load() {
     for (int i = 0; i < 2; ++i)
         table.append({.controle = &Image4[i],
                       .nom = nomElement(u"Image4"_qs, i),
-                      .largeur = kTailleOrnement,
-                      .hauteur = kTailleOrnement,
+                      .largeur = dessin::kTailleOrnement,
+                      .hauteur = dessin::kTailleOrnement,
                       .styles = Cache});
-    table.append({.controle = &Label1,
-                  .nom = u"Label1"_qs,
-                  .gauche = 5483,
-                  .haut = 600,
-                  .largeur = 915,
-                  .hauteur = 345,
-                  .points = 11.6,
-                  .styles = Gras | Italique,
-                  .alignement = centre,
-                  .couleur = kEncre,
-                  .fond = kPlaque});
-    table.append({.controle = &Label2,
-                  .nom = u"Label2"_qs,
-                  .gauche = 5873,
-                  .haut = 180,
-                  .largeur = 915,
-                  .hauteur = 345,
-                  .points = 12.2,
-                  .styles = Gras | Italique | AjusteAuTexte,
-                  .alignement = centre,
-                  .couleur = kEncre,
-                  .fond = kPlaque});
+    // Every label is transparent: the page painter draws the plates too.
+    const auto etiquette = [&table](Etiquette* e, const QString& nom, const QRect& place,
+                                    double points, Styles styles, const QColor& couleur,
+                                    const QString& legende = {}) {
+        table.append({.controle = e,
+                      .nom = nom,
+                      .gauche = place.left(),
+                      .haut = place.top(),
+                      .largeur = place.width(),
+                      .hauteur = place.height(),
+                      .points = points,
+                      .styles = styles | Transparent,
+                      .legende = legende,
+                      .alignement = Qt::AlignCenter,
+                      .couleur = couleur});
+    };
+    etiquette(&Label1, u"Label1"_qs, dessin::kAnnee, dessin::kPointsAnnee, Gras | Italique,
+              pages::kEncre);
+    etiquette(&Label2, u"Label2"_qs, dessin::kTitre, dessin::kPointsTitre,
+              Gras | Italique | AjusteAuTexte, pages::kEncre);
     const auto jours = entetes();
     for (int j = 0; j < pages::kJoursSemaine; ++j)
-        table.append({.controle = jours[j],
-                      .nom = u"Label"_qs + QString::number(3 + j),
-                      .gauche = kGauchesEntetes[j],
-                      .haut = kTopEntetes,
-                      .largeur = 1635,
-                      .hauteur = 315,
-                      .points = 15.6,
-                      .styles = grille,
-                      .legende = kJours[j],
-                      .alignement = centre,
-                      .couleur = j < 5 ? kSemaine : kFinDeSemaine});
-    for (int n = 0; n < kCases; ++n) {
-        const int gauche = kGauchesEntetes[n % 7] + 570;
-        table.append({.controle = &Label10[n],
-                      .nom = nomElement(u"Label10"_qs, n),
-                      .gauche = gauche,
-                      .haut = kTopsRangees[n / 7],
-                      .largeur = 495,
-                      .hauteur = 315,
-                      .points = 15.6,
-                      .styles = grille,
-                      .alignement = centre});
-    }
+        etiquette(jours[j], u"Label"_qs + QString::number(3 + j), dessin::entete(j),
+                  dessin::kPointsGrille, grille, pages::couleurEntete(j), pages::nomEntete(j));
     for (int n = 0; n < kCases; ++n)
-        table.append({.controle = &Label13[n],
-                      .nom = nomElement(u"Label13"_qs, n),
-                      .gauche = kGauchesEntetes[n % 7] + 570 + 210,
-                      .haut = kTopsRangees[n / 7] + 330,
-                      .largeur = 495,
-                      .hauteur = 195,
-                      .points = 8.2,
-                      .styles = grille | AjusteAuTexte,
-                      .alignement = centre,
-                      .couleur = kTexte});
+        etiquette(&Label10[n], nomElement(u"Label10"_qs, n), dessin::jour(n), dessin::kPointsGrille,
+                  grille, pages::kSemaine);
+    for (int n = 0; n < kCases; ++n)
+        etiquette(&Label13[n], nomElement(u"Label13"_qs, n), dessin::prenom(n),
+                  dessin::kPointsPrenom, grille | AjusteAuTexte, pages::kTexte);
     for (int i = 0; i < kLignes; ++i)
-        table.append({.controle = &Label11[i],
-                      .nom = nomElement(u"Label11"_qs, i),
-                      .gauche = i % 2 == 0 ? 1050 : 5955,
-                      .haut = kTopsLignes[i / 2],
-                      .largeur = 4875,
-                      .hauteur = 225,
-                      .points = 8.8,
-                      .styles = Gras | Transparent | Cache,
-                      .alignement = centre,
-                      .couleur = kTexte});
-    table.append({.controle = &Label12,
-                  .nom = u"Label12"_qs,
-                  .gauche = 3480,
-                  .haut = 7860,
-                  .largeur = 4875,
-                  .hauteur = 225,
-                  .points = 8.8,
-                  .styles = Gras | Cache,
-                  .alignement = centre,
-                  .couleur = kEncre,
-                  .fond = kPlaque});
+        etiquette(&Label11[i], nomElement(u"Label11"_qs, i), dessin::ligne(i), dessin::kPointsLigne,
+                  Gras | Cache, pages::kTexte);
+    etiquette(&Label12, u"Label12"_qs, dessin::kQuestion, dessin::kPointsLigne, Gras | Cache,
+              pages::kEncre);
     table.append({.controle = &Text1,
                   .nom = u"Text1"_qs,
                   .gauche = 5573,
@@ -273,21 +206,17 @@ void AficheCalend::Form_Load() {
     zoom.RetenirDisposition(this);
     zoom.AppliquerZoom(this);
 
-    // The day numbers' colours; a missing or short file leaves the rest plain.
-    LecteurValeurs couleurs(fichiers().chemin(u"Couleur"_qs));
-    for (int n = 0; n < kCases; ++n) {
-        const std::optional<long long> v = couleurs.suivanteNombre();
-        couleurs_[n] = v ? couleurDeNombre(*v) : kCouleurParDefaut;
-    }
+    couleurs_ = pages::lireCouleurs(fichiers().chemin(u"Couleur"_qs));
     remettreGrille();
 
     const double hauteur = lirePropriete(this, Propriete::Height).value_or(0);
     const double largeur = lirePropriete(this, Propriete::Width).value_or(0);
     for (int i = 0; i < 2; ++i) {
-        ecrirePropriete(&Image4[i], Propriete::Width, kTailleOrnement);
-        ecrirePropriete(&Image4[i], Propriete::Height, kTailleOrnement);
-        ecrirePropriete(&Image4[i], Propriete::Top, hauteur - kTailleOrnement);
-        ecrirePropriete(&Image4[i], Propriete::Left, i == 0 ? 0 : largeur - kTailleOrnement);
+        const int cote = dessin::kTailleOrnement;
+        ecrirePropriete(&Image4[i], Propriete::Width, cote);
+        ecrirePropriete(&Image4[i], Propriete::Height, cote);
+        ecrirePropriete(&Image4[i], Propriete::Top, hauteur - cote);
+        ecrirePropriete(&Image4[i], Propriete::Left, i == 0 ? 0 : largeur - cote);
     }
     compteur_ = 0;
     charge_ = true;
@@ -329,6 +258,7 @@ void AficheCalend::remettreGrille() {
 void AficheCalend::cacherLignes() {
     for (Etiquette& ligne : Label11)
         ligne.hide();
+    update();
 }
 
 void AficheCalend::montrerEntetes(bool visibles) {
@@ -336,6 +266,7 @@ void AficheCalend::montrerEntetes(bool visibles) {
         jour->setVisible(visibles);
     for (BoiteImage& coin : Image4)
         coin.setVisible(visibles);
+    update();
 }
 
 void AficheCalend::chargerFond(const QString& chemin, qreal densite, const QString& suivante) {
@@ -362,13 +293,8 @@ void AficheCalend::chargerFond(const QString& chemin, qreal densite, const QStri
 
 pages::Donnees AficheCalend::lireDonnees() const {
     const FichiersTravail f = fichiers();
-    pages::Donnees d;
-    d.mobiles = pages::lireJoursMobiles(lireLignes(f.chemin(regles::NomFichierPaque.toString())));
-    d.anniversaires = pages::lireAnniversaires(f.chargerListe(calendrier::Liste::Enfant));
-    d.fetes = pages::lireFetes(f.chargerListe(calendrier::Liste::Fete));
-    d.prenoms = pages::Prenoms::charger(f.chemin(u"Prenoms"_qs));
-    d.aujourdhui = pilote_.services().aujourdhui();
-    return d;
+    return pages::lireDonnees(f, lireLignes(f.chemin(regles::NomFichierPaque.toString())),
+                              pilote_.services().aujourdhui());
 }
 
 void AficheCalend::afficherCouverture(const QString& annee) {
@@ -387,6 +313,7 @@ void AficheCalend::intituler(const QString& titre) {
                        lirePropriete(&Label1, Propriete::Width).value_or(0) / 2;
     ecrirePropriete(&Label2, Propriete::Left,
                     axe - lirePropriete(&Label2, Propriete::Width).value_or(0) / 2);
+    update();
 }
 
 void AficheCalend::afficherMois(const pages::PageMois& page, bool remettre) {
@@ -403,10 +330,10 @@ void AficheCalend::afficherMois(const pages::PageMois& page, bool remettre) {
         Etiquette& numero = Label10[n];
         numero.show();
         if (c.marque != pages::Marque::Aucune) {
-            numero.setCouleur(c.marque == pages::Marque::Aujourdhui ? kBleu : kVert);
+            numero.setCouleur(pages::couleurJour(c.marque, numero.couleur()));
             numero.setBordure(true);
         }
-        numero.setText(u"%1"_qs.arg(c.jour, 2, 10, QLatin1Char('0')));
+        numero.setText(pages::numeroJour(c.jour));
         caseCourante_ = n;
         CmdPrenoms(c.jour, libelle);
     }
@@ -414,6 +341,7 @@ void AficheCalend::afficherMois(const pages::PageMois& page, bool remettre) {
         Label11[i].setText(page.lignes[i]);
         Label11[i].show();
     }
+    update();
 }
 
 void AficheCalend::CmdPrenoms(int jour, const QString& libelleMois) {
@@ -434,6 +362,7 @@ void AficheCalend::demander(const QString& question, QLineEdit& reponse,
     reponse.show();
     reponse.selectAll();
     reponse.setFocus();
+    update();
 }
 
 void AficheCalend::enregistrerPage(int page) {
@@ -462,7 +391,45 @@ void AficheCalend::finDeSerie() {
     demander(kAutreConsultation, Text1, u"O"_qs);
 }
 
-// --- Capture -----------------------------------------------------------------
+// --- Drawing and capture -----------------------------------------------------
+
+pages::Feuille AficheCalend::feuille() {
+    const auto inscription = [this](const Etiquette& e) {
+        return pages::Inscription{e.text(), e.couleur(), e.isVisibleTo(this), e.bordure()};
+    };
+    pages::Feuille f;
+    if (Image1.isVisibleTo(this))
+        f.image = Image1.image();
+    f.annee = inscription(Label1);
+    f.titre = inscription(Label2);
+    f.question = inscription(Label12);
+    const auto jours = entetes();
+    for (int j = 0; j < pages::kJoursSemaine; ++j)
+        f.entetes[j] = inscription(*jours[j]);
+    for (int n = 0; n < kCases; ++n) {
+        f.jours[n] = inscription(Label10[n]);
+        f.prenoms[n] = inscription(Label13[n]);
+    }
+    for (int i = 0; i < kLignes; ++i)
+        f.lignes[i] = inscription(Label11[i]);
+    f.ornements = Image4[0].isVisibleTo(this);
+    return f;
+}
+
+void AficheCalend::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    pages::peindre(p, rect(), feuille(),
+                   QSizeF(lirePropriete(this, Propriete::Width).value_or(twips(width())),
+                          lirePropriete(this, Propriete::Height).value_or(twips(height()))));
+}
+
+bool AficheCalend::eventFilter(QObject* objet, QEvent* evenement) {
+    // The picture and the ornaments are drawn with the page.
+    if (evenement->type() == QEvent::Paint &&
+        (objet == &Image1 || objet == &Image4[0] || objet == &Image4[1]))
+        return true;
+    return QWidget::eventFilter(objet, evenement);
+}
 
 QImage AficheCalend::capture(qreal densite) {
     QImage image((QSizeF(size()) * densite).toSize(), QImage::Format_RGB32);

@@ -8,6 +8,7 @@
 #include "calendrier/affichage/etiquette.h"
 #include "calendrier/fichiers/consultation.h"
 #include "calendrier/pages/composition.h"
+#include "calendrier/pages/peintre.h"
 #include "plateforme/fenetres/boiteimage.h"
 
 #include <QLineEdit>
@@ -81,7 +82,13 @@ public:
     static const QColor kBleu; // today
     static const QColor kFond; // behind a page without picture
 
+protected:
+    // The page, from what its controls hold, through the page painter.
+    void paintEvent(QPaintEvent*) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
 private:
+    pages::Feuille feuille();
     std::array<Etiquette*, pages::kJoursSemaine> entetes();
     calendrier::FichiersTravail fichiers() const;
     void assurerCharge();

@@ -1,11 +1,10 @@
 #pragma once
 
-// The labels of a calendar page. A label drawn without background over the
-// photograph is outlined with a soft halo of the opposite tone, so that it
-// reads on light and dark pictures alike; a day can be framed (the border of
-// a marked day or of today).
+// The labels of a calendar page. A label holds what the page shows in its
+// place (text, colour, visibility, the frame of a marked day); the page
+// window draws them all through the page painter, so a label paints nothing
+// of its own.
 
-#include <QImage>
 #include <QLabel>
 
 class Etiquette : public QLabel {
@@ -20,13 +19,8 @@ public:
     bool bordure() const { return bordure_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintEvent(QPaintEvent*) override {}
 
 private:
-    // The text and its halo at `echelle` device pixels a pixel.
-    const QImage& texteAuHalo(qreal echelle);
-
     bool bordure_ = false;
-    QImage rendu_;
-    QString cleRendu_;
 };

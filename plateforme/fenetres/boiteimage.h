@@ -38,7 +38,8 @@ public:
     QString chemin() const { return chemin_; }
     // The picture's own size (EXIF orientation applied).
     QSize tailleSource() const { return tailleSource_; }
-    // The size of the picture as decoded now.
+    // The picture as decoded now, and its size.
+    const QImage& image() const { return image_; }
     QSize tailleDecodee() const { return image_.size(); }
 
     void setEtire(bool etire);

@@ -4,6 +4,7 @@
 #include "calendrier/essais/bacasable.h"
 #include "calendrier/essais/servicesessai.h"
 #include "calendrier/fichiers/fichierstravail.h"
+#include "calendrier/pages/peintre.h"
 #include "calendrier/programme.h"
 #include "calendrier/regles/regles.h"
 #include "plateforme/essais/imprimanteenregistreuse.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QTest>
 
 using namespace plateforme;
@@ -254,6 +256,52 @@ private slots:
         QCOMPARE(e.lignes(u"LireCalend.ser"_qs),
                  (QStringList{u"1"_qs, u"3"_qs, u"2026"_qs, u"3"_qs}));
         QVERIFY(e.journal.isEmpty());
+    }
+
+    // The window draws what the page painter draws from the composition
+    // alone, as the PDF export feeds it.
+    void commeLePeintre_data() {
+        QTest::addColumn<int>("mois"); // 0: the cover
+        QTest::addColumn<int>("annee");
+        QTest::newRow("couverture") << 0 << 2026;
+        QTest::newRow("mars 2026, fetes, anniversaires, aujourd'hui") << 3 << 2026;
+        QTest::newRow("avril 2026, Paques") << 4 << 2026;
+        QTest::newRow("mai 1788, sans fetes") << 5 << 1788;
+    }
+    void commeLePeintre() {
+        QFETCH(int, mois);
+        QFETCH(int, annee);
+        Essai e;
+        e.images(13);
+        reecrire(e.bac.chemin(u"Fete"_qs),
+                 {u"07/03"_qs, u"STE FELICITE"_qs, u"01/05"_qs, u"MUGUET"_qs});
+        reecrire(e.bac.chemin(u"Enfant"_qs),
+                 {u"21/03/2001"_qs, u"THOMAS"_qs, u"05/04/1700"_qs, u"HÉLÈNE"_qs});
+        e.mois = QString::number(mois);
+        e.annee = QString::number(annee);
+        AficheCalend& p = e.page();
+        pages::Feuille attendue;
+        if (mois == 0) {
+            p.TravailSept(e.consultation(Sortie::EcranAnnee));
+            attendue = pages::feuilleDeCouverture(e.annee);
+        } else {
+            p.TravailCinq(e.consultation(Sortie::EcranMois));
+            const pages::Donnees d =
+                pages::lireDonnees(calendrier::FichiersTravail(),
+                                   regles::fetesMobiles(annee).lignesPaque(), QDate(2026, 3, 18));
+            attendue = pages::feuilleDuMois(pages::composerMois(annee, mois, d),
+                                            pages::lireCouleurs(e.bac.chemin(u"Couleur"_qs)));
+        }
+        attendue.image = p.Image1.image();
+        for (QWidget* reponse : {static_cast<QWidget*>(&p.Label12), static_cast<QWidget*>(&p.Text1),
+                                 static_cast<QWidget*>(&p.Text2)})
+            reponse->hide();
+        QImage peinte(p.size(), QImage::Format_RGB32);
+        QPainter peintre(&peinte);
+        pages::peindre(peintre, peinte.rect(), attendue,
+                       QSizeF(prop(p, Propriete::Width), prop(p, Propriete::Height)));
+        peintre.end();
+        QCOMPARE(p.capture(), peinte);
     }
 
     void grillesDuMois_data() {
