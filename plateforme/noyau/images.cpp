@@ -1,6 +1,7 @@
 #include "plateforme/noyau/images.h"
 
 #include "plateforme/noyau/images_apercus.h"
+#include "plateforme/noyau/images_bmp.h"
 #include "plateforme/noyau/images_jpeg.h"
 #include "plateforme/noyau/images_wmf.h"
 
@@ -110,6 +111,19 @@ QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue, Finesse fine
     return jpeg::reduire(fichier.readAll(), huitiemes);
 }
 
+// The BMP `chemin` read straight at `voulue`, when it is one that can be:
+// only the rows and pixels needed are touched. Null otherwise.
+QImage bmpReduit(const QString& chemin, QSize voulue) {
+    QFile fichier(chemin);
+    if (!ouvrir(fichier) || fichier.size() > kLimiteOctets)
+        return {};
+    const uchar* octets = fichier.map(0, fichier.size());
+    return octets
+               ? bmp::reduire(QByteArrayView(reinterpret_cast<const char*>(octets), fichier.size()),
+                              voulue)
+               : QImage();
+}
+
 } // namespace
 
 Source examinerImage(const QString& chemin) {
@@ -162,6 +176,10 @@ QImage charger(const QString& chemin, QSize taille, Finesse finesse) {
             return redresser(std::move(reduite), tour);
         }
     }
+    // BMP has no reduced decoding of its own: a whole page read to show a thumbnail.
+    if (lecteur.format() == "bmp")
+        if (QImage reduite = bmpReduit(chemin, stockee); !reduite.isNull())
+            return reduite;
     lecteur.setScaledSize(stockee);
     return lecteur.read();
 }

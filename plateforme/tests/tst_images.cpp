@@ -1,8 +1,10 @@
 #include "plateforme/fenetres/boiteimage.h"
+#include "plateforme/noyau/images_bmp.h"
 #include "plateforme/tests/images_entrees.h"
 #include "plateforme/tests/metafichier.h"
 #include "plateforme/tests/photoappareil.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
@@ -89,6 +91,30 @@ private:
     std::jthread fil_;
 };
 
+// An uncompressed BMP of `bits` per pixel, its rows stored from the bottom up
+// or, with a negative height, from the top down.
+QByteArray fichierBmp(const QImage& image, int bits, bool hautEnBas) {
+    const int pas = (image.width() * bits + 31) / 32 * 4;
+    QByteArray octets;
+    QDataStream s(&octets, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("BM", 2);
+    s << quint32(54 + pas * image.height()) << quint32(0) << quint32(54) << quint32(40)
+      << qint32(image.width()) << qint32(hautEnBas ? -image.height() : image.height()) << quint16(1)
+      << quint16(bits) << quint32(0) << quint32(pas * image.height()) << quint32(2835)
+      << quint32(2835) << quint32(0) << quint32(0);
+    for (int r = 0; r < image.height(); ++r) {
+        QByteArray ligne(pas, '\0');
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, hautEnBas ? r : image.height() - 1 - r);
+            char* p = ligne.data() + x * bits / 8;
+            p[0] = char(qBlue(c)), p[1] = char(qGreen(c)), p[2] = char(qRed(c));
+        }
+        octets += ligne;
+    }
+    return octets;
+}
+
 QImage rendre(QWidget& w, qreal echelle) {
     QImage image(w.size() * echelle, QImage::Format_RGB32);
     image.setDevicePixelRatio(echelle);
@@ -152,6 +178,46 @@ private slots:
         QVERIFY(proche(image.pixelColor(w / 4, h / 4), QColor(220, 30, 30)));
         QVERIFY(proche(image.pixelColor(3 * w / 4, 3 * h / 4), QColor(240, 240, 240)));
         QVERIFY(chargerImageAuMoins(chemin(u"absent.jpg"_qs), voulue).isNull());
+    }
+
+    // A captured page shown as a thumbnail: read straight at the size shown
+    // when the file is whole and uncompressed, by the general decoder otherwise.
+    void bmpReduit_data() {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<bool>("hautEnBas");
+        QTest::addColumn<int>("coupe"); // bytes cut off its end
+        QTest::addColumn<QSize>("voulue");
+        QTest::addColumn<bool>("direct");
+        QTest::newRow("24 bits") << 24 << false << 0 << QSize(100, 75) << true;
+        QTest::newRow("32 bits de haut en bas") << 32 << true << 0 << QSize(130, 40) << true;
+        QTest::newRow("un peu plus petite") << 24 << false << 0 << QSize(399, 300) << true;
+        QTest::newRow("tronquee") << 24 << false << 10 << QSize(100, 75) << false;
+        QTest::newRow("pas plus petite") << 24 << false << 0 << QSize(400, 300) << false;
+        QTest::newRow("plus large") << 32 << false << 0 << QSize(500, 20) << false;
+    }
+    void bmpReduit() {
+        QFETCH(int, bits);
+        QFETCH(bool, hautEnBas);
+        QFETCH(int, coupe);
+        QFETCH(QSize, voulue);
+        QFETCH(bool, direct);
+        const QByteArray octets =
+            fichierBmp(quadrants(QSize(400, 300)), bits, hautEnBas).chopped(coupe);
+        const QImage reduite = bmp::reduire(octets, voulue);
+        QCOMPARE(!reduite.isNull(), direct);
+        const QString nom = chemin(u"page.bmp"_qs);
+        QFile f(nom);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) > 0);
+        f.close();
+        for (const QImage& image : {reduite, chargerImage(nom, voulue)}) {
+            if (image.isNull() && !direct)
+                continue;
+            QCOMPARE(image.size(), voulue);
+            const int w = voulue.width(), h = voulue.height();
+            QVERIFY(proche(image.pixelColor(w / 4, h / 4), QColor(220, 30, 30), 2));
+            QVERIFY(proche(image.pixelColor(3 * w / 4, h / 4), QColor(30, 200, 30), 2));
+            QVERIFY(proche(image.pixelColor(w / 4, 3 * h / 4), QColor(30, 30, 220), 2));
+        }
     }
 
     void orientationExif() {
