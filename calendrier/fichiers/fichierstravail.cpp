@@ -267,26 +267,41 @@ QString FichiersTravail::cheminDansSauvegarde(const QString& ligneIndex) const {
     return reel;
 }
 
-bool FichiersTravail::supprimerCalendrier(const QString& fichierIndex) const {
-    if (!entreeSimple(fichierIndex))
-        return false;
-    const QString index = chemin(sauvegarde_ + u'/' + fichierIndex);
-    if (!QFileInfo(index).isFile())
-        return false;
+Effacement FichiersTravail::supprimerCalendrier(const QString& fichierIndex, bool corbeille) const {
+    Effacement effacement;
+    const QString index =
+        entreeSimple(fichierIndex) ? chemin(sauvegarde_ + u'/' + fichierIndex) : QString();
+    if (!QFileInfo(index).isFile()) {
+        effacement.restes << fichierIndex;
+        return effacement;
+    }
     QStringList lignes = lireLignes(index);
     if (lignes.size() > kPagesParCalendrier)
         lignes.resize(kPagesParCalendrier);
+    QStringList fichiers;
     for (const QString& ligne : lignes) {
         const QString page = cheminDansSauvegarde(ligne);
         const QFileInfo info(page);
-        if (page.isEmpty() || !pageDe(info.fileName(), fichierIndex))
-            continue;
-        // A link is removed itself, never what it points to.
-        if ((info.isFile() || info.isSymLink()) && !info.isDir())
-            QFile::remove(page);
+        // The index may name a page twice, or itself among its pages.
+        if (!page.isEmpty() && pageDe(info.fileName(), fichierIndex) && !fichiers.contains(page) &&
+            (info.exists() || info.isSymLink()))
+            fichiers << page;
     }
-    // The index may have named itself among its pages.
-    return QFile::remove(index) || !QFileInfo::exists(index);
+    fichiers << index;
+    for (const QString& fichier : fichiers) {
+        const QFileInfo info(fichier);
+        const QString nom = info.fileName();
+        // A link is removed itself, never what it points to; a folder is no page.
+        if (info.isDir() && !info.isSymLink())
+            effacement.restes << nom;
+        else if (corbeille && QFile::moveToTrash(fichier))
+            effacement.aLaCorbeille << nom;
+        else if (QFile::remove(fichier))
+            effacement.supprimes << nom;
+        else
+            effacement.restes << nom;
+    }
+    return effacement;
 }
 
 bool FichiersTravail::mettreEnPlace(const QString& pret) const {
