@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <array>
 #include <cstdio>
 
@@ -51,6 +52,16 @@ bool pageDe(const QString& nomFichier, const QString& index) {
                 return true;
     }
     return false;
+}
+
+// Qt 6.4 moves a file into a folder "files" of the working folder, and says
+// it went to the trash, when the home trash cannot be made: the trash is used
+// only once it stands there.
+bool corbeillePrete() {
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QDir dossier(donnees);
+    return QDir::isAbsolutePath(donnees) && dossier.mkpath(u"Trash/files"_qs) &&
+           dossier.mkpath(u"Trash/info"_qs);
 }
 
 QString texteNombre(long long n) {
@@ -288,6 +299,7 @@ Effacement FichiersTravail::supprimerCalendrier(const QString& fichierIndex, boo
             fichiers << page;
     }
     fichiers << index;
+    corbeille = corbeille && corbeillePrete();
     for (const QString& fichier : fichiers) {
         const QFileInfo info(fichier);
         const QString nom = info.fileName();
