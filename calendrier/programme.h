@@ -16,6 +16,7 @@ class Calend;
 class DouzeImage;
 class Entete;
 class LireImage;
+class VoirCalend;
 class Copyright;
 class Fond;
 class MenuUn;
@@ -50,6 +51,7 @@ public:
     LireImage& lireImage();
     Entete& entete();
     DouzeImage& douzeImage();
+    VoirCalend& voirCalend();
     Copyright& copyright();
     Fond& fond();
 
@@ -68,4 +70,5 @@ private:
     std::unique_ptr<LireImage> lireImage_;
     std::unique_ptr<Entete> entete_;
     std::unique_ptr<DouzeImage> douzeImage_;
+    std::unique_ptr<VoirCalend> voirCalend_;
 };
