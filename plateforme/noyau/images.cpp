@@ -111,11 +111,10 @@ QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue, Finesse fine
     return jpeg::reduire(fichier.readAll(), huitiemes);
 }
 
-// The BMP `chemin` read straight at `voulue`, when it is one that can be:
+// The BMP `fichier` read straight at `voulue`, when it is one that can be:
 // only the rows and pixels needed are touched. Null otherwise.
-QImage bmpReduit(const QString& chemin, QSize voulue) {
-    QFile fichier(chemin);
-    if (!ouvrir(fichier) || fichier.size() > kLimiteOctets)
+QImage bmpReduit(QFile& fichier, QSize voulue) {
+    if (fichier.size() > kLimiteOctets)
         return {};
     const uchar* octets = fichier.map(0, fichier.size());
     return octets
@@ -132,6 +131,9 @@ Source examinerImage(const QString& chemin) {
         return {};
     if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
         return Source{wmf::taille(contenu, kLimiteOctets), true};
+    // A captured page: its size is in its header, no decoder need be sought.
+    if (const auto entete = bmp::lireEntete(fichier.peek(54)))
+        return Source{entete->taille, false};
     return Source{tailleBitmap(fichier), false};
 }
 
@@ -154,6 +156,10 @@ QImage charger(const QString& chemin, QSize taille, Finesse finesse) {
         return {};
     if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
         return wmf::rendre(contenu, taille, kLimiteOctets);
+    // BMP has no reduced decoding of its own: a whole page read to show a thumbnail.
+    if (taille.isValid() && !taille.isEmpty() && bmp::lireEntete(fichier.peek(54)))
+        if (QImage reduite = bmpReduit(fichier, taille); !reduite.isNull())
+            return reduite;
     QImageReader lecteur(&fichier);
     preparer(lecteur);
     if (!taille.isValid() || taille.isEmpty())
@@ -176,10 +182,6 @@ QImage charger(const QString& chemin, QSize taille, Finesse finesse) {
             return redresser(std::move(reduite), tour);
         }
     }
-    // BMP has no reduced decoding of its own: a whole page read to show a thumbnail.
-    if (lecteur.format() == "bmp")
-        if (QImage reduite = bmpReduit(chemin, stockee); !reduite.isNull())
-            return reduite;
     lecteur.setScaledSize(stockee);
     return lecteur.read();
 }
