@@ -735,6 +735,9 @@ private slots:
         ETAPE(p.cliquer(13));
         VoirCalend& v = p.voir();
         ETAPE(p.verifierSeuleFenetre(&v));
+        // The list taking the focus is no choice.
+        QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(&v.File1, &focus);
         QCOMPARE(p.etatVoir(), u"titre liste 3"_qs);
         ETAPE(p.choisirCalendrier(u"FAMILLE2026.Ans"_qs));
         QCOMPARE(p.etatVoir(), u"titre garde 3"_qs);
