@@ -55,6 +55,7 @@ QToolBar#Toolbar1 QToolButton:hover { background: #eef2f8; border-color: #c9d4e5
 QToolBar#Toolbar1 QToolButton:disabled { color: #a7adb7; }
 QListWidget { background: #ffffff; color: #1d2735; border: 1px solid #b9b09f; padding: 4px; }
 QListWidget::item:selected { background: #23395b; color: #ffffff; }
+plateforme--BoiteImage { background: #ffffff; border: 1px solid #d9d2c3; }
 )"_qs;
 
 QString nomPage(int page) {
@@ -101,8 +102,12 @@ VoirCalend::VoirCalend(calendrier::Pilote& pilote) : pilote_(pilote) {
     Image13.setEtire(false);
     for (QWidget* boite : {static_cast<QWidget*>(&Image13), static_cast<QWidget*>(&Image14)})
         boite->installEventFilter(this);
-    for (plateforme::BoiteImage& boite : images_)
+    // A page missing from the calendar leaves its box empty, but shown.
+    Image14.setAttribute(Qt::WA_StyledBackground);
+    for (plateforme::BoiteImage& boite : images_) {
+        boite.setAttribute(Qt::WA_StyledBackground);
         boite.installEventFilter(this);
+    }
 }
 
 calendrier::FichiersTravail VoirCalend::fichiers() const {
