@@ -215,17 +215,12 @@ public:
         repondre(page().Text1, u"O"_qs);
     }
 
-    // The viewer and the user's gestures in it.
+    // The viewer, the user's gestures in it, and what it shows.
     VoirCalend& voir() { return programme.voirCalend(); }
     void cliquerVoir(int index) {
         QAction* action = voir().bouton(index);
-        QVERIFY2(voir().Toolbar1.isVisible() && action->isEnabled(),
-                 qPrintable(u"bouton %1 inactif"_qs.arg(index)));
+        QVERIFY2(voir().Toolbar1.isVisible() && action->isEnabled(), "bouton inactif");
         QTest::mouseClick(voir().Toolbar1.widgetForAction(action), Qt::LeftButton);
-    }
-    void cliquerBoite(QWidget& boite) {
-        QVERIFY(boite.isVisible());
-        QTest::mouseClick(&boite, Qt::LeftButton);
     }
     void choisirCalendrier(const QString& index) {
         const QList<QListWidgetItem*> items = voir().File1.findItems(index, Qt::MatchExactly);
@@ -233,24 +228,22 @@ public:
         QTest::mouseClick(voir().File1.viewport(), Qt::LeftButton, {},
                           voir().File1.visualItemRect(items.first()).center());
     }
-    // What the viewer shows, and the buttons it offers.
+    // The calendar `index` chosen and its cover clicked: its months shown.
+    void ouvrirMois(const QString& index) {
+        ETAPE(choisirCalendrier(index));
+        QTest::mouseClick(&voir().Image14, Qt::LeftButton);
+    }
+    // The viewer's main controls shown, by their names, then its buttons offered.
     QString etatVoir() {
         VoirCalend& v = voir();
         QStringList vus;
-        int mois = 0;
-        for (int n = 1; n <= 12; ++n)
-            mois += v.Image(n).isVisible() && v.LabelMois(n).isVisible();
-        for (auto [controle, nom] : {std::pair<QWidget*, const char*>{&v.Label2, "titre"},
-                                     {&v.File1, "liste"},
-                                     {&v.Label1, "aucun"},
-                                     {&v.Image14, "garde"},
-                                     {&v.Image13, "page"}})
-            if (controle->isVisible())
-                vus << QString::fromLatin1(nom);
-        if (mois)
-            vus << u"mois%1"_qs.arg(mois);
-        if (v.Toolbar1.isVisible())
-            for (int b : v.boutonsActifs())
+        for (QWidget* c :
+             std::initializer_list<QWidget*>{&v.Label2, &v.File1, &v.Label1, &v.Image14,
+                                             &v.Image(12), &v.LabelMois(12), &v.Image13})
+            if (c->isVisible())
+                vus << c->objectName();
+        for (int b : v.boutonsActifs())
+            if (v.Toolbar1.isVisible())
                 vus << QString::number(b);
         return vus.join(u' ');
     }
@@ -261,27 +254,22 @@ public:
     Programme programme;
 };
 
-// Notes in which order the thumbnails show, and how many had a picture then.
-class Apparitions : public QObject {
-public:
-    explicit Apparitions(VoirCalend& v) : v_(v) {
+// Notes each thumbnail as it shows, with how many had a picture then.
+struct Apparitions : QObject {
+    explicit Apparitions(VoirCalend& voir) : v(voir) {
         for (int n = 1; n <= 12; ++n)
             v.Image(n).installEventFilter(this);
     }
-    QStringList vues;
-
-protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override {
         int chargees = 0;
         for (int n = 1; n <= 12; ++n)
-            chargees += !v_.Image(n).estVide();
+            chargees += !v.Image(n).estVide();
         if (evenement->type() == QEvent::Show)
             vues << objet->objectName() + u'/' + QString::number(chargees);
         return false;
     }
-
-private:
-    VoirCalend& v_;
+    VoirCalend& v;
+    QStringList vues;
 };
 
 // A user wandering through the program: seeded random flows from the hub,
@@ -701,32 +689,23 @@ private slots:
     }
 
     void voirSansCalendrier_data() {
-        QTest::addColumn<QString>("contenu"); // "-": no save folder
-        QTest::newRow("sans dossier") << u"-"_qs;
-        QTest::newRow("dossier vide") << QString();
-        QTest::newRow("autres fichiers") << u"notes.txt"_qs;
+        QTest::addColumn<bool>("dossier");
+        QTest::newRow("sans dossier") << false;
+        QTest::newRow("dossier sans calendrier") << true;
     }
     void voirSansCalendrier() {
-        QFETCH(QString, contenu);
+        QFETCH(bool, dossier);
         Parcours p;
         QDir sauvegarde(p.bac.chemin(kSaveCalend));
-        if (contenu == u"-"_qs)
-            QVERIFY(sauvegarde.removeRecursively());
-        else if (!contenu.isEmpty())
-            QVERIFY(plateforme::reecrire(sauvegarde.filePath(contenu), {}) &&
-                    sauvegarde.mkdir(u"dossier.Ans"_qs));
+        QVERIFY(dossier ? sauvegarde.mkdir(u"dossier.Ans"_qs) : sauvegarde.removeRecursively());
         ETAPE(p.cliquer(13));
-        ETAPE(p.verifierSeuleFenetre(&p.voir()));
         QCOMPARE(p.programme.menuUn().windowTitle(), u"Voir Calendrier"_qs);
-        QCOMPARE(p.etatVoir(), u"titre aucun 3"_qs);
+        QCOMPARE(p.etatVoir(), u"Label2 Label1 3"_qs);
         QCOMPARE(p.voir().Label1.text(), u"PAS DE CALENDRIER DE SAUVEGARDER"_qs);
-        ETAPE(p.cliquerVoir(VoirCalend::Fin));
-        ETAPE(p.verifierSeuleFenetre(&p.hub()));
-        QCOMPARE(p.hub().boutonsMontres(), kMenu);
     }
 
     // A saved year looked at again: its cover, its months appearing in their
-    // order, March enlarged and put back, the list again, then printed whole.
+    // order, March enlarged and put back, the list again, printed whole.
     void voirUnCalendrierSauve() {
         Parcours p;
         ETAPE(p.sauverAnnee(u"famille"_qs));
@@ -738,14 +717,14 @@ private slots:
         // The list taking the focus is no choice.
         QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
         QCoreApplication::sendEvent(&v.File1, &focus);
-        QCOMPARE(p.etatVoir(), u"titre liste 3"_qs);
+        QCOMPARE(p.etatVoir(), u"Label2 File1 3"_qs);
         ETAPE(p.choisirCalendrier(u"FAMILLE2026.Ans"_qs));
-        QCOMPARE(p.etatVoir(), u"titre garde 3"_qs);
+        QCOMPARE(p.etatVoir(), u"Label2 Image14 3"_qs);
         QCOMPARE(v.Image14.chemin(), pages[0]);
         QCOMPARE(v.Image14.tailleDecodee(), v.Image14.size());
         Apparitions apparitions(v);
-        ETAPE(p.cliquerBoite(v.Image14));
-        QCOMPARE(p.etatVoir(), u"titre mois12 1 2 3 4"_qs);
+        QTest::mouseClick(&v.Image14, Qt::LeftButton);
+        QCOMPARE(p.etatVoir(), u"Label2 Image12 Label14 1 2 3 4"_qs);
         QStringList attendues;
         for (int n = 1; n <= 12; ++n) {
             attendues << u"Image%1/%1"_qs.arg(n);
@@ -753,21 +732,19 @@ private slots:
             QCOMPARE(v.Image(n).tailleDecodee(), v.Image(n).size());
         }
         QCOMPARE(apparitions.vues, attendues);
-        ETAPE(p.cliquerBoite(v.Image(3)));
-        QCOMPARE(p.etatVoir(), u"page"_qs);
+        QTest::mouseClick(&v.Image(3), Qt::LeftButton);
+        QCOMPARE(p.etatVoir(), u"Image13"_qs);
         QCOMPARE(v.Image13.geometry(), QRect(QPoint(0, 0), p.page().size()));
         QCOMPARE(v.Image13.tailleDecodee(), p.page().size());
-        ETAPE(p.cliquerBoite(v.Image13));
-        QCOMPARE(p.etatVoir(), u"titre mois12 1 2 3 4"_qs);
+        QTest::mouseClick(&v.Image13, Qt::LeftButton);
+        QCOMPARE(p.etatVoir(), u"Label2 Image12 Label14 1 2 3 4"_qs);
         ETAPE(p.cliquerVoir(VoirCalend::Autre));
-        QCOMPARE(p.etatVoir(), u"titre liste 3"_qs);
+        QCOMPARE(p.etatVoir(), u"Label2 File1 3"_qs);
 
-        ETAPE(p.choisirCalendrier(u"FAMILLE2026.Ans"_qs));
-        ETAPE(p.cliquerBoite(v.Image14));
+        ETAPE(p.ouvrirMois(u"FAMILLE2026.Ans"_qs));
         ETAPE(p.cliquerVoir(VoirCalend::Imprimer));
         QCOMPARE(p.essai.pdfDeSecours, QStringList{p.bac.chemin(u"CalendrierFAMILLE2026.pdf"_qs)});
-        QCOMPARE(p.journal.size(), 1);
-        const DocumentImprime& document = p.journal.first();
+        const DocumentImprime& document = p.journal.value(0);
         QVERIFY(document.regle && document.reglages == plateforme::ReglagesImpression{});
         QCOMPARE(document.feuilles.size(), 13);
         for (int f = 0; f < 13; ++f) { // cover first, then the months
@@ -776,80 +753,45 @@ private slots:
             QCOMPARE(document.feuilles[f][0].apercu,
                      plateforme::chargerImage(pages[f]).scaledToWidth(160));
         }
-        QCOMPARE(p.etatVoir(), u"titre liste 3"_qs);
+        QCOMPARE(p.etatVoir(), u"Label2 File1 3"_qs);
         ETAPE(p.cliquerVoir(VoirCalend::Fin));
         p.verifierRetourAuMenu();
     }
 
-    void effacer_data() {
-        QTest::addColumn<QStringList>("sauves");
-        QTest::addColumn<bool>("corbeille");
-        QTest::newRow("un des deux") << QStringList{u"FAMILLE"_qs, u"NOEL"_qs} << true;
-        QTest::newRow("le dernier") << QStringList{u"FAMILLE"_qs} << true;
-        QTest::newRow("sans corbeille") << QStringList{u"FAMILLE"_qs} << false;
-    }
-    void effacer() {
-        QFETCH(QStringList, sauves);
-        QFETCH(bool, corbeille);
-        Parcours p;
-        for (const QString& nom : sauves)
-            ETAPE(p.sauverAnnee(nom));
-        // Named like a page, beside the save folder and above the working folder.
-        const QStringList temoins = {p.bac.chemin(u"FAMILLEMars2026.Ima"_qs),
-                                     p.bac.chemin(u"../FAMILLEMars2026.Ima"_qs)};
-        for (const QString& t : temoins)
-            QVERIFY(plateforme::reecrire(t, {u"temoin"_qs}));
-        const QString corbeilleBac = qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/files"_qs;
-        if (!corbeille) // where no trash can be made
-            qputenv("XDG_DATA_HOME", QFile::encodeName(temoins.first()));
-        ETAPE(p.cliquer(13));
-        ETAPE(p.choisirCalendrier(u"FAMILLE2026.Ans"_qs));
-        ETAPE(p.cliquerBoite(p.voir().Image14));
-        ETAPE(p.cliquerVoir(VoirCalend::Effacer));
-        QCOMPARE(p.etatVoir(), sauves.size() > 1 ? u"titre liste 3"_qs : u"titre aucun 3"_qs);
-        QCOMPARE(p.programme.menuUn().windowTitle(),
-                 u"Voir Calendrier - FAMILLE2026 effacé : 14 fichiers "_qs +
-                     (corbeille ? u"mis à la corbeille"_qs : u"supprimés"_qs));
-        const QDir sauvegarde(p.bac.chemin(kSaveCalend));
-        QCOMPARE(sauvegarde.entryList({u"FAMILLE*"_qs}, QDir::AllEntries | QDir::Hidden), {});
-        QCOMPARE(sauvegarde.entryList(QDir::Files).size(), 14 * (sauves.size() - 1));
-        QCOMPARE(QDir(corbeilleBac).entryList({u"FAMILLE*"_qs}, QDir::Files).size(),
-                 corbeille ? 14 : 0);
-        QVERIFY(!QFileInfo::exists(p.bac.chemin(u"files"_qs)));
-        for (const QString& t : temoins)
-            QCOMPARE(plateforme::lireLignes(t), QStringList{u"temoin"_qs});
-    }
-
-    // A calendar whose index was cut short, blanked, or names pictures gone
+    // A calendar X whose index was cut short, blanked, or names a picture gone
     // (April), a file that is no picture (May), or files outside the save
-    // folder: what exists is shown, printed and erased; nothing else is touched.
-    void indexAbime_data() {
+    // folder, beside another calendar or alone: what exists is shown, printed
+    // and erased, to the trash or not; nothing else is touched.
+    void calendrierAbime_data() {
         QTest::addColumn<QStringList>("lignes"); // "pN": page N; '@': the sandbox
         QTest::addColumn<QList<int>>("montrees");
-        QTest::addColumn<int>("restent");
-        QTest::newRow("complet") << QStringList{u"p0"_qs,  u"p1"_qs,  u"p2"_qs, u"p3"_qs, u"p4"_qs,
-                                                u"p5"_qs,  u"p6"_qs,  u"p7"_qs, u"p8"_qs, u"p9"_qs,
-                                                u"p10"_qs, u"p11"_qs, u"p12"_qs}
-                                 << QList<int>{0, 1, 2, 3, 6, 7, 8, 9, 10, 11, 12} << 0;
-        QTest::newRow("court") << QStringList{u"p0"_qs, u"p1"_qs, u"p2"_qs} << QList<int>{0, 1, 2}
-                               << 9;
+        QTest::addColumn<int>("effaces"); // files, the index with them
+        QTest::addColumn<bool>("autre");  // a second calendar beside it
+        QTest::addColumn<bool>("corbeille");
+        QStringList tout;
+        for (int n = 0; n < kPagesParCalendrier; ++n)
+            tout << u"p%1"_qs.arg(n);
+        QTest::newRow("un des deux")
+            << tout << QList<int>{0, 1, 2, 3, 6, 7, 8, 9, 10, 11, 12} << 13 << true << true;
+        QTest::newRow("sans corbeille")
+            << tout << QList<int>{0, 1, 2, 3, 6, 7, 8, 9, 10, 11, 12} << 13 << false << false;
+        QTest::newRow("court") << tout.mid(0, 3) << QList<int>{0, 1, 2} << 4 << false << true;
         QTest::newRow("lignes blanches")
             << QStringList{u"p0"_qs, QString(), u"p2"_qs, u"  "_qs, u"p4"_qs, u"p5"_qs, u"p6"_qs}
-            << QList<int>{0, 2, 6} << 8;
+            << QList<int>{0, 2, 6} << 5 << false << true;
         QTest::newRow("sans page de garde")
-            << QStringList{QString(), u"p1"_qs, u"p2"_qs} << QList<int>{1, 2} << 10;
-        QTest::newRow("hors du dossier") << QStringList{u"p0"_qs,
-                                                        u"../temoin.Ima"_qs,
-                                                        u"temoin.Ima"_qs,
-                                                        u"@/temoin.Ima"_qs,
-                                                        u"SaveCalend/../temoin.Ima"_qs,
-                                                        u"SaveCalend\\..\\temoin.Ima"_qs}
-                                         << QList<int>{0} << 11;
+            << QStringList{QString(), u"p1"_qs, u"p2"_qs} << QList<int>{1, 2} << 3 << true << true;
+        QTest::newRow("hors du dossier")
+            << QStringList{u"p0"_qs, u"../temoin.Ima"_qs, u"temoin.Ima"_qs, u"@/temoin.Ima"_qs,
+                           u"SaveCalend\\..\\temoin.Ima"_qs}
+            << QList<int>{0} << 2 << false << true;
     }
-    void indexAbime() {
+    void calendrierAbime() {
         QFETCH(QStringList, lignes);
         QFETCH(QList<int>, montrees);
-        QFETCH(int, restent);
+        QFETCH(int, effaces);
+        QFETCH(bool, autre);
+        QFETCH(bool, corbeille);
         Parcours p;
         const FichiersTravail f;
         for (int page = 0; page < kPagesParCalendrier; ++page) {
@@ -869,6 +811,11 @@ private slots:
             l = l.startsWith(u'p') ? f.cheminPage(u"X"_qs, u"2026"_qs, l.mid(1).toInt())
                                    : l.replace(u'@', racine);
         QVERIFY(plateforme::reecrire(p.bac.chemin(f.cheminIndex(u"X"_qs, u"2026"_qs)), lignes));
+        if (autre)
+            QVERIFY(plateforme::reecrire(p.bac.chemin(f.cheminIndex(u"Y"_qs, u"2026"_qs)), {}));
+        const QString poubelle = qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/files"_qs;
+        if (!corbeille) // where no trash can be made
+            qputenv("XDG_DATA_HOME", QFile::encodeName(temoins.first()));
 
         VoirCalend& v = p.voir();
         ETAPE(p.cliquer(13));
@@ -876,21 +823,25 @@ private slots:
         QList<int> vues;
         if (!v.Image14.estVide())
             vues << 0;
-        ETAPE(p.cliquerBoite(v.Image14));
+        QTest::mouseClick(&v.Image14, Qt::LeftButton);
         for (int n = 1; n <= 12; ++n)
             if (!v.Image(n).estVide())
                 vues << n;
         QCOMPARE(vues, montrees);
-        ETAPE(p.cliquerBoite(v.Image(4))); // empty: nothing to enlarge
-        QCOMPARE(p.etatVoir(), u"titre mois12 1 2 3 4"_qs);
+        QTest::mouseClick(&v.Image(4), Qt::LeftButton); // empty: nothing to enlarge
+        QCOMPARE(p.etatVoir(), u"Label2 Image12 Label14 1 2 3 4"_qs);
         ETAPE(p.cliquerVoir(VoirCalend::Imprimer));
-        QCOMPARE(p.journal.first().feuilles.size(), montrees.size());
+        QCOMPARE(p.journal.value(0).feuilles.size(), montrees.size());
         QVERIFY(p.programme.menuUn().windowTitle().contains(u"Avril, Mai"_qs));
-        ETAPE(p.choisirCalendrier(u"X2026.Ans"_qs));
-        ETAPE(p.cliquerBoite(v.Image14));
+        ETAPE(p.ouvrirMois(u"X2026.Ans"_qs));
         ETAPE(p.cliquerVoir(VoirCalend::Effacer));
-        QCOMPARE(p.etatVoir(), u"titre aucun 3"_qs);
-        QCOMPARE(QDir(p.bac.chemin(kSaveCalend)).entryList(QDir::Files).size(), restent);
+        QCOMPARE(p.etatVoir(), autre ? u"Label2 File1 3"_qs : u"Label2 Label1 3"_qs);
+        QCOMPARE(p.programme.menuUn().windowTitle(),
+                 u"Voir Calendrier - X2026 effacé : %1 fichiers "_qs.arg(effaces) +
+                     (corbeille ? u"mis à la corbeille"_qs : u"supprimés"_qs));
+        QCOMPARE(QDir(p.bac.chemin(kSaveCalend)).entryList({u"X*"_qs}).size(), 13 - effaces);
+        QCOMPARE(QDir(poubelle).entryList({u"X*"_qs}).size(), corbeille ? effaces : 0);
+        QVERIFY(!QFileInfo::exists(p.bac.chemin(u"files"_qs)));
         for (const QString& t : temoins)
             QCOMPARE(plateforme::lireLignes(t), QStringList{u"temoin"_qs});
     }

@@ -94,24 +94,21 @@ private:
 // An uncompressed BMP of `bits` per pixel, its rows stored from the bottom up
 // or, with a negative height, from the top down.
 QByteArray fichierBmp(const QImage& image, int bits, bool hautEnBas) {
-    const int pas = (image.width() * bits + 31) / 32 * 4;
+    // Qt's rows are a BMP's: blue first, padded to four bytes.
+    const QImage p =
+        image.convertToFormat(bits == 24 ? QImage::Format_BGR888 : QImage::Format_RGB32);
     QByteArray octets;
     QDataStream s(&octets, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
     s.writeRawData("BM", 2);
-    s << quint32(54 + pas * image.height()) << quint32(0) << quint32(54) << quint32(40)
-      << qint32(image.width()) << qint32(hautEnBas ? -image.height() : image.height()) << quint16(1)
-      << quint16(bits) << quint32(0) << quint32(pas * image.height()) << quint32(2835)
-      << quint32(2835) << quint32(0) << quint32(0);
-    for (int r = 0; r < image.height(); ++r) {
-        QByteArray ligne(pas, '\0');
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, hautEnBas ? r : image.height() - 1 - r);
-            char* p = ligne.data() + x * bits / 8;
-            p[0] = char(qBlue(c)), p[1] = char(qGreen(c)), p[2] = char(qRed(c));
-        }
-        octets += ligne;
-    }
+    s << quint32(54 + p.sizeInBytes()) << quint32(0) << quint32(54) << quint32(40)
+      << qint32(p.width()) << qint32(hautEnBas ? -p.height() : p.height()) << quint16(1)
+      << quint16(bits) << quint32(0) << quint32(p.sizeInBytes()) << quint32(0) << quint32(0)
+      << quint32(0) << quint32(0);
+    for (int r = 0; r < p.height(); ++r)
+        s.writeRawData(
+            reinterpret_cast<const char*>(p.constScanLine(hautEnBas ? r : p.height() - 1 - r)),
+            int(p.bytesPerLine()));
     return octets;
 }
 
