@@ -35,6 +35,8 @@ inline const QStringList kNomsMois = {
 QString patternImages();
 // The folder the windows open on: the program folder's Images.
 QString dossierImages();
+// The title every picture window and the viewer show at their top.
+plateforme::Dessin dessinTitre(QLabel& Label2);
 // Whether `chemin` names a picture the windows can show and the pages print.
 bool imageLisible(const QString& chemin);
 

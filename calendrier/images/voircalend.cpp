@@ -148,17 +148,7 @@ void VoirCalend::Form_Load() {
          .haut = 8203,
          .largeur = 11869,
          .hauteur = kHauteurBarre},
-        {.controle = &Label2,
-         .nom = u"Label2"_qs,
-         .gauche = 4193,
-         .haut = 60,
-         .largeur = 3495,
-         .hauteur = 315,
-         .points = 12,
-         .styles = Style::Gras | Style::Transparent,
-         .legende = u"CALENDRIER PERPETUEL"_qs,
-         .alignement = Qt::AlignCenter,
-         .couleur = kEncre},
+        images::dessinTitre(Label2),
         {.controle = &File1,
          .nom = u"File1"_qs,
          .gauche = 4328,
@@ -186,6 +176,9 @@ void VoirCalend::Form_Load() {
          .hauteur = 7665,
          .styles = Style::Cache},
     };
+    // On the viewer's paper, in its ink.
+    dessin[1].styles |= Style::Transparent;
+    dessin[1].couleur = kEncre;
     for (int n = 1; n <= 12; ++n) {
         const int colonne = (n - 1) % 4, rangee = (n - 1) / 4;
         dessin << Dessin{.controle = &Image(n),
