@@ -293,7 +293,7 @@ Effacement FichiersTravail::supprimerCalendrier(const QString& fichierIndex, boo
     for (const QString& ligne : lignes) {
         const QString page = cheminDansSauvegarde(ligne);
         const QFileInfo info(page);
-        // The index may name a page twice, or itself among its pages.
+        // December is named twice.
         if (!page.isEmpty() && pageDe(info.fileName(), fichierIndex) && !fichiers.contains(page) &&
             (info.exists() || info.isSymLink()))
             fichiers << page;

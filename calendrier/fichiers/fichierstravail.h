@@ -63,7 +63,6 @@ struct Effacement {
     QStringList supprimes;    // deleted
     QStringList restes;       // still there: they could not be removed
     bool reussi() const { return restes.isEmpty(); }
-    QStringList effaces() const { return aLaCorbeille + supprimes; }
 };
 
 // Page 0 of a saved calendar is the cover, pages 1 to 12 the months.
