@@ -1,16 +1,19 @@
 // The calendar pages: composing one month, and a whole year captured and
 // printed to PDF with thirteen 24-megapixel photographs, against the floor of
-// decoding those photographs once at full size.
+// decoding those photographs once at full size; and a saved calendar's
+// months shown in the viewer, against decoding its pages at full size.
 
 #include "bench/annee.h"
 #include "calendrier/accueil/calend.h"
 #include "calendrier/affichage/aficheCalend.h"
 #include "calendrier/fichiers/fichierstravail.h"
+#include "calendrier/images/voircalend.h"
 #include "calendrier/pages/composition.h"
 #include "calendrier/programme.h"
 #include "calendrier/regles/regles.h"
 #include "plateforme/fenetres/imprimante.h"
 #include "plateforme/noyau/fichiertexte.h"
+#include "plateforme/noyau/images.h"
 
 #include <QApplication>
 #include <QDir>
@@ -110,6 +113,69 @@ void BM_AnneeImprimee(benchmark::State& state) {
     state.counters["pdf_Mo"] = QFileInfo(u"Calendrier2026.pdf"_qs).size() / 1048576.0;
 }
 BENCHMARK(BM_AnneeImprimee)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A year saved as a save writes it: thirteen BMP pages of the page window's size.
+const QStringList& pagesSauvees() {
+    static const QStringList pages = [] {
+        atelier();
+        Programme& p = programme();
+        p.aficheCalend().Form_Load();
+        const QSize taille = p.aficheCalend().size();
+        const calendrier::FichiersTravail f;
+        calendrier::SauvegardeCalendrier sauvegarde(f, u"BANC"_qs, u"2026"_qs);
+        for (int page = 0; page < calendrier::kPagesParCalendrier; ++page) {
+            QImage image(taille, QImage::Format_RGB32);
+            QPainter peintre(&image);
+            peintre.drawImage(image.rect(), QImage(atelier().photos().at(page)));
+            peintre.setFont(QFont(u"Arial"_qs, 40));
+            peintre.drawText(image.rect(), Qt::AlignCenter, regles::nomMois(page));
+            peintre.end();
+            sauvegarde.ajouterPage(page, image);
+        }
+        sauvegarde.terminer();
+        return f.pagesCalendrier(u"BANC2026.Ans"_qs);
+    }();
+    return pages;
+}
+
+// The viewer's months, a click on the cover showing the twelve thumbnails,
+// against the floor of the thirteen pages decoded at their own size: both in
+// each iteration, so that a machine busy with other work weighs on both
+// alike; in elapsed time and in processor time.
+void BM_MoisDuCalendrierSauve(benchmark::State& state) {
+    const QStringList& pages = pagesSauvees();
+    VoirCalend& v = programme().voirCalend();
+    v.Form_Load();
+    QElapsedTimer chrono;
+    qint64 mois = 0, entieres = 0;
+    double cpuMois = 0, cpuEntieres = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        v.Lire();
+        v.File1.setListIndex(0);
+        state.ResumeTiming();
+        chrono.start();
+        double cpu = cpuMs();
+        v.Image14_Click();
+        mois += chrono.nsecsElapsed();
+        cpuMois += cpuMs() - cpu;
+        if (v.Image(12).estVide())
+            state.SkipWithError("vignettes absentes");
+        state.PauseTiming();
+        chrono.start();
+        cpu = cpuMs();
+        for (const QString& page : pages)
+            benchmark::DoNotOptimize(plateforme::chargerImage(page).constBits());
+        entieres += chrono.nsecsElapsed();
+        cpuEntieres += cpuMs() - cpu;
+        state.ResumeTiming();
+    }
+    state.counters["pages_entieres_ms"] = entieres / 1e6 / double(state.iterations());
+    state.counters["rapport_pages_entieres"] = double(mois) / double(entieres);
+    state.counters["rapport_cpu"] = cpuMois / cpuEntieres;
+    state.counters["vignette_px"] = v.Image(1).tailleDecodee().width();
+}
+BENCHMARK(BM_MoisDuCalendrierSauve)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "calendrier/coquille/menuun.h"
 #include "calendrier/images/douzeimage.h"
 #include "calendrier/images/lireimage.h"
+#include "calendrier/images/voircalend.h"
 
 #include <QDir>
 
@@ -42,6 +43,9 @@ Entete& Programme::entete() {
 }
 DouzeImage& Programme::douzeImage() {
     return fait(douzeImage_, *this);
+}
+VoirCalend& Programme::voirCalend() {
+    return fait(voirCalend_, *this);
 }
 Copyright& Programme::copyright() {
     return fait(copyright_, *this);
@@ -87,6 +91,8 @@ void Programme::montrer(Fenetre fenetre, const calendrier::Consultation& consult
         if (services_.composition)
             return services_.composition(consultation);
         return aficheCalend().composer(consultation);
+    case Fenetre::VoirCalend:
+        return voirCalend().Form_Load();
     }
 }
 

@@ -16,6 +16,7 @@ class Calend;
 class DouzeImage;
 class Entete;
 class LireImage;
+class VoirCalend;
 class Copyright;
 class Fond;
 class MenuUn;
@@ -51,6 +52,7 @@ public:
     LireImage& lireImage();
     Entete& entete();
     DouzeImage& douzeImage();
+    VoirCalend& voirCalend();
     Copyright& copyright();
     Fond& fond();
 
@@ -69,4 +71,5 @@ private:
     std::unique_ptr<LireImage> lireImage_;
     std::unique_ptr<Entete> entete_;
     std::unique_ptr<DouzeImage> douzeImage_;
+    std::unique_ptr<VoirCalend> voirCalend_;
 };

@@ -346,8 +346,7 @@ void Calend::Toolbar1_ButtonClick(int position) {
     case 12:
         return Sauvegarde();
     case 13:
-        ouvrirVoirCalend();
-        return;
+        return ouvrirVoirCalend();
     case 14:
         return Continuer_Click();
     case 15:
@@ -514,8 +513,8 @@ void Calend::Command7_Click() {
     sortir(Sortie::EcranAnnee);
 }
 
-bool Calend::ouvrirVoirCalend() {
-    return false;
+void Calend::ouvrirVoirCalend() {
+    pilote_.montrer(calendrier::Fenetre::VoirCalend);
 }
 
 void Calend::Command3_Click() {

@@ -73,9 +73,8 @@ public:
     void text5_keyPress();
     void text14_keyPress();
 
-    // Opens the saved-calendar viewer and hides the hub. The viewer is not
-    // part of the program yet; until then the hub stays and it returns false.
-    bool ouvrirVoirCalend();
+    // Opens the saved-calendar viewer, which the hub gives its place to.
+    void ouvrirVoirCalend();
 
     // The consultation as typed so far.
     const calendrier::Consultation& consultation() const { return consultation_; }

@@ -50,30 +50,6 @@ const QString kTmpListe = u"Temporaire.tmp"_qs;
 const QString kTmpMois = u"Tempraire.tmp"_qs;
 const QString kExtensionTmp = u".tmp"_qs;
 
-// Each page drawn on an A4 landscape sheet, in twips from the corner of a
-// printer's printable area; a PDF, which has none, gets it centred.
-const QRect kCadreFeuille(60, 60, 16000, 11500);
-
-QRect cadreSurLaFeuille(const Imprimante& imprimante) {
-    if (!imprimante.versFichier())
-        return kCadreFeuille;
-    // A4 in landscape, in twips.
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter) / 25.4 * 1440;
-    return QRect(qRound((a4.height() - kCadreFeuille.width()) / 2),
-                 qRound((a4.width() - kCadreFeuille.height()) / 2), kCadreFeuille.width(),
-                 kCadreFeuille.height());
-}
-
-// `chemin`, or the first of "name (2).pdf", "name (3).pdf" ... that does not
-// exist yet: a print never overwrites the one before.
-QString cheminLibre(const QString& chemin) {
-    const QFileInfo info(chemin);
-    QString libre = chemin;
-    for (int n = 2; QFileInfo::exists(libre); ++n)
-        libre = info.dir().filePath(
-            u"%1 (%2).%3"_qs.arg(info.completeBaseName()).arg(n).arg(info.suffix()));
-    return libre;
-}
 constexpr double kPointsParPouceImpression = 200;
 
 constexpr int kEntree = 13;

@@ -48,7 +48,7 @@ struct Services {
 // loop's end.
 Services servicesDuSysteme();
 
-enum class Fenetre { Accueil, LireImage, Entete, DouzeImage, Page };
+enum class Fenetre { Accueil, LireImage, Entete, DouzeImage, Page, VoirCalend };
 
 class Pilote {
 public:

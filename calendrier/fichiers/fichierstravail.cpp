@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <array>
 #include <cstdio>
 
@@ -51,6 +52,16 @@ bool pageDe(const QString& nomFichier, const QString& index) {
                 return true;
     }
     return false;
+}
+
+// Qt 6.4 moves a file into a folder "files" of the working folder, and says
+// it went to the trash, when the home trash cannot be made: the trash is used
+// only once it stands there.
+bool corbeillePrete() {
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QDir dossier(donnees);
+    return QDir::isAbsolutePath(donnees) && dossier.mkpath(u"Trash/files"_qs) &&
+           dossier.mkpath(u"Trash/info"_qs);
 }
 
 QString texteNombre(long long n) {
@@ -267,26 +278,42 @@ QString FichiersTravail::cheminDansSauvegarde(const QString& ligneIndex) const {
     return reel;
 }
 
-bool FichiersTravail::supprimerCalendrier(const QString& fichierIndex) const {
-    if (!entreeSimple(fichierIndex))
-        return false;
-    const QString index = chemin(sauvegarde_ + u'/' + fichierIndex);
-    if (!QFileInfo(index).isFile())
-        return false;
+Effacement FichiersTravail::supprimerCalendrier(const QString& fichierIndex, bool corbeille) const {
+    Effacement effacement;
+    const QString index =
+        entreeSimple(fichierIndex) ? chemin(sauvegarde_ + u'/' + fichierIndex) : QString();
+    if (!QFileInfo(index).isFile()) {
+        effacement.restes << fichierIndex;
+        return effacement;
+    }
     QStringList lignes = lireLignes(index);
     if (lignes.size() > kPagesParCalendrier)
         lignes.resize(kPagesParCalendrier);
+    QStringList fichiers;
     for (const QString& ligne : lignes) {
         const QString page = cheminDansSauvegarde(ligne);
         const QFileInfo info(page);
-        if (page.isEmpty() || !pageDe(info.fileName(), fichierIndex))
-            continue;
-        // A link is removed itself, never what it points to.
-        if ((info.isFile() || info.isSymLink()) && !info.isDir())
-            QFile::remove(page);
+        // December is named twice.
+        if (!page.isEmpty() && pageDe(info.fileName(), fichierIndex) && !fichiers.contains(page) &&
+            (info.exists() || info.isSymLink()))
+            fichiers << page;
     }
-    // The index may have named itself among its pages.
-    return QFile::remove(index) || !QFileInfo::exists(index);
+    fichiers << index;
+    corbeille = corbeille && corbeillePrete();
+    for (const QString& fichier : fichiers) {
+        const QFileInfo info(fichier);
+        const QString nom = info.fileName();
+        // A link is removed itself, never what it points to; a folder is no page.
+        if (info.isDir() && !info.isSymLink())
+            effacement.restes << nom;
+        else if (corbeille && QFile::moveToTrash(fichier))
+            effacement.aLaCorbeille << nom;
+        else if (QFile::remove(fichier))
+            effacement.supprimes << nom;
+        else
+            effacement.restes << nom;
+    }
+    return effacement;
 }
 
 bool FichiersTravail::mettreEnPlace(const QString& pret) const {

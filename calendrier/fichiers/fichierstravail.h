@@ -57,6 +57,14 @@ enum class Nommage {
     Echec      // the save folder or the working files could not be written
 };
 
+// What erasing a saved calendar did, by file name.
+struct Effacement {
+    QStringList aLaCorbeille; // moved to the desktop's trash
+    QStringList supprimes;    // deleted
+    QStringList restes;       // still there: they could not be removed
+    bool reussi() const { return restes.isEmpty(); }
+};
+
 // Page 0 of a saved calendar is the cover, pages 1 to 12 the months.
 inline constexpr int kPageEntete = 0;
 inline constexpr int kPagesParCalendrier = 13;
@@ -130,10 +138,12 @@ public:
     QStringList calendriersSauves() const;
     // The pictures an index names (its first 13 lines), as paths to open.
     QStringList pagesCalendrier(const QString& fichierIndex) const;
-    // Deletes the calendar: the pages its index names, then the index. Only
+    // Erases the calendar: the pages its index names, then the index. Only
     // the pages whose names its save gave them, lying directly in the save
-    // folder, are deleted, whatever else the index says.
-    bool supprimerCalendrier(const QString& fichierIndex) const;
+    // folder, are erased, whatever else the index says; a link goes, never
+    // what it points to. `corbeille`: moved to the desktop's trash where the
+    // system has one, deleted otherwise.
+    Effacement supprimerCalendrier(const QString& fichierIndex, bool corbeille = false) const;
 
     // At start: a save cut short once complete is finished, one cut short
     // before is forgotten (the calendar that was there stays whole), and the

@@ -11,10 +11,6 @@ using plateforme::Style;
 
 namespace {
 
-const QStringList kNomsMois = {u"Janvier"_qs,   u"Février"_qs, u"Mars"_qs,     u"Avril"_qs,
-                               u"Mai"_qs,       u"Juin"_qs,    u"Juillet"_qs,  u"Aôut"_qs,
-                               u"Septembre"_qs, u"Octobre"_qs, u"Novembre"_qs, u"Décembre"_qs};
-
 // The month boxes: three rows of four.
 constexpr int kColonnes[] = {2565, 4900, 7300, 9675};
 constexpr int kRangees[] = {1178, 3695, 6218};

@@ -20,6 +20,19 @@ QString dossierImages() {
     return plateforme::cheminReel(QDir::current().filePath(u"Images"_qs));
 }
 
+plateforme::Dessin dessinTitre(QLabel& Label2) {
+    return {.controle = &Label2,
+            .nom = u"Label2"_qs,
+            .gauche = 4193,
+            .haut = 60,
+            .largeur = 3495,
+            .hauteur = 315,
+            .points = 12,
+            .styles = plateforme::Style::Gras,
+            .legende = u"CALENDRIER PERPETUEL"_qs,
+            .alignement = Qt::AlignCenter};
+}
+
 bool imageLisible(const QString& chemin) {
     return !chemin.isEmpty() && QFileInfo(chemin).isFile() &&
            plateforme::tailleImage(chemin).isValid();
@@ -62,16 +75,7 @@ QList<plateforme::Dessin> FenetreImages::dessinCommun(int cadreGauche, int cadre
     // The list and the tree lie inside the frame: their places are the
     // frame's plus their own.
     return {
-        {.controle = &Label2,
-         .nom = u"Label2"_qs,
-         .gauche = 4193,
-         .haut = 60,
-         .largeur = 3495,
-         .hauteur = 315,
-         .points = 12,
-         .styles = Style::Gras,
-         .legende = u"CALENDRIER PERPETUEL"_qs,
-         .alignement = Qt::AlignCenter},
+        dessinTitre(Label2),
         {.controle = &Frame4,
          .nom = u"Frame4"_qs,
          .gauche = cadreGauche,

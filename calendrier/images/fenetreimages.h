@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QWidget>
 
 namespace calendrier {
@@ -24,11 +25,18 @@ inline const QString kConfirmer = QStringLiteral("Confirmer");
 inline const QString kSuite = QStringLiteral("Suite");
 inline const QString kModifier = QStringLiteral("Modifier");
 
+// The month names under the month boxes, as the windows spell them.
+inline const QStringList kNomsMois = {
+    u"Janvier"_qs, u"Février"_qs, u"Mars"_qs,      u"Avril"_qs,   u"Mai"_qs,      u"Juin"_qs,
+    u"Juillet"_qs, u"Aôut"_qs,    u"Septembre"_qs, u"Octobre"_qs, u"Novembre"_qs, u"Décembre"_qs};
+
 // The picture files the lists show: the design's pattern, with the other
 // spellings of JPEG, with PNG and with Windows metafiles.
 QString patternImages();
 // The folder the windows open on: the program folder's Images.
 QString dossierImages();
+// The title every picture window and the viewer show at their top.
+plateforme::Dessin dessinTitre(QLabel& Label2);
 // Whether `chemin` names a picture the windows can show and the pages print.
 bool imageLisible(const QString& chemin);
 

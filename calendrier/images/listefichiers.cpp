@@ -51,7 +51,9 @@ void ListeFichiers::relire() {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     addItems(noms);
-    setCurrentRow(-1);
+    // Set through the view: focus then gives the list no entry of its own
+    // accord, which would be taken for a choice.
+    setCurrentIndex(QModelIndex());
 }
 
 QString ListeFichiers::FileName() const {

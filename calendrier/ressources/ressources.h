@@ -15,7 +15,7 @@ enum class Coin { BasGauche, BasDroite };
 QImage ornement(Coin coin);
 
 // The toolbar's image list: image 1 to kImagesBarre (a null icon otherwise).
-inline constexpr int kImagesBarre = 13;
+inline constexpr int kImagesBarre = 15;
 QIcon imageBarre(int position);
 
 // Pictures of the windows, as paths the picture loader opens.

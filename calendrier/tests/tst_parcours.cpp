@@ -12,9 +12,11 @@
 #include "calendrier/images/douzeimage.h"
 #include "calendrier/images/lireimage.h"
 #include "calendrier/images/tests/atelier.h"
+#include "calendrier/images/voircalend.h"
 #include "calendrier/programme.h"
 #include "plateforme/essais/imprimanteenregistreuse.h"
 #include "plateforme/noyau/fichiertexte.h"
+#include "plateforme/noyau/images.h"
 
 #include <QAction>
 #include <QDir>
@@ -203,10 +205,71 @@ public:
         QVERIFY(!hub().isVisible());
     }
 
+    // A year saved under `nom` by a run of the program, back at the hub.
+    void sauverAnnee(const QString& nom) {
+        ETAPE(demanderAnnee());
+        ETAPE(cliquer(12));
+        ETAPE(repondreAuHub(hub().Text14, nom));
+        ETAPE(cliquer(6));
+        ETAPE(choisirImagesDeLAnnee());
+        repondre(page().Text1, u"O"_qs);
+    }
+
+    // The viewer, the user's gestures in it, and what it shows.
+    VoirCalend& voir() { return programme.voirCalend(); }
+    void cliquerVoir(int index) {
+        QAction* action = voir().bouton(index);
+        QVERIFY2(voir().Toolbar1.isVisible() && action->isEnabled(), "bouton inactif");
+        QTest::mouseClick(voir().Toolbar1.widgetForAction(action), Qt::LeftButton);
+    }
+    void choisirCalendrier(const QString& index) {
+        const QList<QListWidgetItem*> items = voir().File1.findItems(index, Qt::MatchExactly);
+        QVERIFY2(voir().File1.isVisible() && items.size() == 1, qPrintable(index));
+        QTest::mouseClick(voir().File1.viewport(), Qt::LeftButton, {},
+                          voir().File1.visualItemRect(items.first()).center());
+    }
+    // The calendar `index` chosen and its cover clicked: its months shown.
+    void ouvrirMois(const QString& index) {
+        ETAPE(choisirCalendrier(index));
+        QTest::mouseClick(&voir().Image14, Qt::LeftButton);
+    }
+    // The viewer's main controls shown, by their names, then its buttons offered.
+    QString etatVoir() {
+        VoirCalend& v = voir();
+        QStringList vus;
+        for (QWidget* c :
+             std::initializer_list<QWidget*>{&v.Label2, &v.File1, &v.Label1, &v.Image14,
+                                             &v.Image(12), &v.LabelMois(12), &v.Image13})
+            if (c->isVisible())
+                vus << c->objectName();
+        for (int b : v.boutonsActifs())
+            if (v.Toolbar1.isVisible())
+                vus << QString::number(b);
+        return vus.join(u' ');
+    }
+
     BacASable bac;
     ServicesEssai essai;
     QList<DocumentImprime>& journal = essai.journal;
     Programme programme;
+};
+
+// Notes each thumbnail as it shows, with how many had a picture then.
+struct Apparitions : QObject {
+    explicit Apparitions(VoirCalend& voir) : v(voir) {
+        for (int n = 1; n <= 12; ++n)
+            v.Image(n).installEventFilter(this);
+    }
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        int chargees = 0;
+        for (int n = 1; n <= 12; ++n)
+            chargees += !v.Image(n).estVide();
+        if (evenement->type() == QEvent::Show)
+            vues << objet->objectName() + u'/' + QString::number(chargees);
+        return false;
+    }
+    VoirCalend& v;
+    QStringList vues;
 };
 
 // A user wandering through the program: seeded random flows from the hub,
@@ -623,6 +686,164 @@ private slots:
         ETAPE(p.verifierQuestion(p.page().Text1, u"Autre Consultation (O/N)"_qs, u"O"_qs));
         repondre(p.page().Text1, u"N"_qs);
         p.verifierFin();
+    }
+
+    void voirSansCalendrier_data() {
+        QTest::addColumn<bool>("dossier");
+        QTest::newRow("sans dossier") << false;
+        QTest::newRow("dossier sans calendrier") << true;
+    }
+    void voirSansCalendrier() {
+        QFETCH(bool, dossier);
+        Parcours p;
+        QDir sauvegarde(p.bac.chemin(kSaveCalend));
+        QVERIFY(dossier ? sauvegarde.mkdir(u"dossier.Ans"_qs) : sauvegarde.removeRecursively());
+        ETAPE(p.cliquer(13));
+        QCOMPARE(p.programme.menuUn().windowTitle(), u"Voir Calendrier"_qs);
+        QCOMPARE(p.etatVoir(), u"Label2 Label1 3"_qs);
+        QCOMPARE(p.voir().Label1.text(), u"PAS DE CALENDRIER DE SAUVEGARDER"_qs);
+    }
+
+    // A saved year looked at again: its cover, its months appearing in their
+    // order, March enlarged and put back, the list again, printed whole.
+    void voirUnCalendrierSauve() {
+        Parcours p;
+        ETAPE(p.sauverAnnee(u"famille"_qs));
+        const QStringList pages = FichiersTravail().pagesCalendrier(u"FAMILLE2026.Ans"_qs);
+        QCOMPARE(pages.size(), 13);
+        ETAPE(p.cliquer(13));
+        VoirCalend& v = p.voir();
+        ETAPE(p.verifierSeuleFenetre(&v));
+        // The list taking the focus is no choice.
+        QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(&v.File1, &focus);
+        QCOMPARE(p.etatVoir(), u"Label2 File1 3"_qs);
+        ETAPE(p.choisirCalendrier(u"FAMILLE2026.Ans"_qs));
+        QCOMPARE(p.etatVoir(), u"Label2 Image14 3"_qs);
+        QCOMPARE(v.Image14.chemin(), pages[0]);
+        QCOMPARE(v.Image14.tailleDecodee(), v.Image14.size());
+        Apparitions apparitions(v);
+        QTest::mouseClick(&v.Image14, Qt::LeftButton);
+        QCOMPARE(p.etatVoir(), u"Label2 Image12 Label14 1 2 3 4"_qs);
+        QStringList attendues;
+        for (int n = 1; n <= 12; ++n) {
+            attendues << u"Image%1/%1"_qs.arg(n);
+            QCOMPARE(v.Image(n).chemin(), pages[n]);
+            QCOMPARE(v.Image(n).tailleDecodee(), v.Image(n).size());
+        }
+        QCOMPARE(apparitions.vues, attendues);
+        QTest::mouseClick(&v.Image(3), Qt::LeftButton);
+        QCOMPARE(p.etatVoir(), u"Image13"_qs);
+        QCOMPARE(v.Image13.geometry(), QRect(QPoint(0, 0), p.page().size()));
+        QCOMPARE(v.Image13.tailleDecodee(), p.page().size());
+        QTest::mouseClick(&v.Image13, Qt::LeftButton);
+        QCOMPARE(p.etatVoir(), u"Label2 Image12 Label14 1 2 3 4"_qs);
+        ETAPE(p.cliquerVoir(VoirCalend::Autre));
+        QCOMPARE(p.etatVoir(), u"Label2 File1 3"_qs);
+
+        ETAPE(p.ouvrirMois(u"FAMILLE2026.Ans"_qs));
+        ETAPE(p.cliquerVoir(VoirCalend::Imprimer));
+        QCOMPARE(p.essai.pdfDeSecours, QStringList{p.bac.chemin(u"CalendrierFAMILLE2026.pdf"_qs)});
+        const DocumentImprime& document = p.journal.value(0);
+        QVERIFY(document.regle && document.reglages == plateforme::ReglagesImpression{});
+        QCOMPARE(document.feuilles.size(), 13);
+        for (int f = 0; f < 13; ++f) { // cover first, then the months
+            QCOMPARE(document.feuilles[f].size(), 1);
+            QCOMPARE(document.feuilles[f][0].cadre, QRect(60, 60, 16000, 11500));
+            QCOMPARE(document.feuilles[f][0].apercu,
+                     plateforme::chargerImage(pages[f]).scaledToWidth(160));
+        }
+        QCOMPARE(p.etatVoir(), u"Label2 File1 3"_qs);
+        ETAPE(p.cliquerVoir(VoirCalend::Fin));
+        p.verifierRetourAuMenu();
+    }
+
+    // A calendar X whose index was cut short, blanked, or names a picture gone
+    // (April), a file that is no picture (May), or files outside the save
+    // folder, beside another calendar or alone: what exists is shown, printed
+    // and erased, to the trash or not; nothing else is touched.
+    void calendrierAbime_data() {
+        QTest::addColumn<QStringList>("lignes"); // "pN": page N; '@': the sandbox
+        QTest::addColumn<QList<int>>("montrees");
+        QTest::addColumn<int>("effaces"); // files, the index with them
+        QTest::addColumn<bool>("autre");  // a second calendar beside it
+        QTest::addColumn<bool>("corbeille");
+        QStringList tout;
+        for (int n = 0; n < kPagesParCalendrier; ++n)
+            tout << u"p%1"_qs.arg(n);
+        QTest::newRow("un des deux")
+            << tout << QList<int>{0, 1, 2, 3, 6, 7, 8, 9, 10, 11, 12} << 13 << true << true;
+        QTest::newRow("sans corbeille")
+            << tout << QList<int>{0, 1, 2, 3, 6, 7, 8, 9, 10, 11, 12} << 13 << false << false;
+        QTest::newRow("court") << tout.mid(0, 3) << QList<int>{0, 1, 2} << 4 << false << true;
+        QTest::newRow("lignes blanches")
+            << QStringList{u"p0"_qs, QString(), u"p2"_qs, u"  "_qs, u"p4"_qs, u"p5"_qs, u"p6"_qs}
+            << QList<int>{0, 2, 6} << 5 << false << true;
+        QTest::newRow("sans page de garde")
+            << QStringList{QString(), u"p1"_qs, u"p2"_qs} << QList<int>{1, 2} << 3 << true << true;
+        QTest::newRow("hors du dossier")
+            << QStringList{u"p0"_qs, u"../temoin.Ima"_qs, u"temoin.Ima"_qs, u"@/temoin.Ima"_qs,
+                           u"SaveCalend\\..\\temoin.Ima"_qs}
+            << QList<int>{0} << 2 << false << true;
+    }
+    void calendrierAbime() {
+        QFETCH(QStringList, lignes);
+        QFETCH(QList<int>, montrees);
+        QFETCH(int, effaces);
+        QFETCH(bool, autre);
+        QFETCH(bool, corbeille);
+        Parcours p;
+        const FichiersTravail f;
+        for (int page = 0; page < kPagesParCalendrier; ++page) {
+            QImage image(300, 210, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(page * 25, 200, 200));
+            const QString nom = p.bac.chemin(f.cheminPage(u"X"_qs, u"2026"_qs, page));
+            if (page == 5)
+                QVERIFY(plateforme::reecrire(nom, {u"pas une image"_qs}));
+            else if (page != 4)
+                QVERIFY(image.save(nom, "BMP"));
+        }
+        const QString racine = QDir::cleanPath(p.bac.chemin(u".."_qs));
+        const QStringList temoins = {p.bac.chemin(u"temoin.Ima"_qs), racine + u"/temoin.Ima"_qs};
+        for (const QString& t : temoins)
+            QVERIFY(plateforme::reecrire(t, {u"temoin"_qs}));
+        for (QString& l : lignes)
+            l = l.startsWith(u'p') ? f.cheminPage(u"X"_qs, u"2026"_qs, l.mid(1).toInt())
+                                   : l.replace(u'@', racine);
+        QVERIFY(plateforme::reecrire(p.bac.chemin(f.cheminIndex(u"X"_qs, u"2026"_qs)), lignes));
+        if (autre)
+            QVERIFY(plateforme::reecrire(p.bac.chemin(f.cheminIndex(u"Y"_qs, u"2026"_qs)), {}));
+        const QString poubelle = qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/files"_qs;
+        if (!corbeille) // where no trash can be made
+            qputenv("XDG_DATA_HOME", QFile::encodeName(temoins.first()));
+
+        VoirCalend& v = p.voir();
+        ETAPE(p.cliquer(13));
+        ETAPE(p.choisirCalendrier(u"X2026.Ans"_qs));
+        QList<int> vues;
+        if (!v.Image14.estVide())
+            vues << 0;
+        QTest::mouseClick(&v.Image14, Qt::LeftButton);
+        for (int n = 1; n <= 12; ++n)
+            if (!v.Image(n).estVide())
+                vues << n;
+        QCOMPARE(vues, montrees);
+        QTest::mouseClick(&v.Image(4), Qt::LeftButton); // empty: nothing to enlarge
+        QCOMPARE(p.etatVoir(), u"Label2 Image12 Label14 1 2 3 4"_qs);
+        ETAPE(p.cliquerVoir(VoirCalend::Imprimer));
+        QCOMPARE(p.journal.value(0).feuilles.size(), montrees.size());
+        QVERIFY(p.programme.menuUn().windowTitle().contains(u"Avril, Mai"_qs));
+        ETAPE(p.ouvrirMois(u"X2026.Ans"_qs));
+        ETAPE(p.cliquerVoir(VoirCalend::Effacer));
+        QCOMPARE(p.etatVoir(), autre ? u"Label2 File1 3"_qs : u"Label2 Label1 3"_qs);
+        QCOMPARE(p.programme.menuUn().windowTitle(),
+                 u"Voir Calendrier - X2026 effacé : %1 fichiers "_qs.arg(effaces) +
+                     (corbeille ? u"mis à la corbeille"_qs : u"supprimés"_qs));
+        QCOMPARE(QDir(p.bac.chemin(kSaveCalend)).entryList({u"X*"_qs}).size(), 13 - effaces);
+        QCOMPARE(QDir(poubelle).entryList({u"X*"_qs}).size(), corbeille ? effaces : 0);
+        QVERIFY(!QFileInfo::exists(p.bac.chemin(u"files"_qs)));
+        for (const QString& t : temoins)
+            QCOMPARE(plateforme::lireLignes(t), QStringList{u"temoin"_qs});
     }
 };
 

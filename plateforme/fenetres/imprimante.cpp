@@ -1,5 +1,7 @@
 #include "plateforme/fenetres/imprimante.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -85,6 +87,25 @@ void Imprimante::nouvellePage() {
 
 bool Imprimante::terminer() {
     return finir();
+}
+
+QRect cadreSurLaFeuille(const Imprimante& imprimante) {
+    if (!imprimante.versFichier())
+        return kCadreFeuille;
+    // A4 in landscape, in twips.
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter) / 25.4 * kTwipsParPouce;
+    return QRect(qRound((a4.height() - kCadreFeuille.width()) / 2),
+                 qRound((a4.width() - kCadreFeuille.height()) / 2), kCadreFeuille.width(),
+                 kCadreFeuille.height());
+}
+
+QString cheminLibre(const QString& chemin) {
+    const QFileInfo info(chemin);
+    QString libre = chemin;
+    for (int n = 2; QFileInfo::exists(libre); ++n)
+        libre = info.dir().filePath(
+            u"%1 (%2).%3"_qs.arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+    return libre;
 }
 
 std::unique_ptr<Imprimante> ouvrirImprimante(const QString& pdfDeSecours) {

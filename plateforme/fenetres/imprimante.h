@@ -55,6 +55,17 @@ private:
     bool feuilleFinie_ = false;
 };
 
+// Where a page is drawn on an A4 landscape sheet, in twips from the corner of
+// a printer's printable area.
+inline const QRect kCadreFeuille(60, 60, 16000, 11500);
+// The page's place on the sheets of `imprimante`: kCadreFeuille on paper; a
+// file, which has no unprintable margin, gets it centred.
+QRect cadreSurLaFeuille(const Imprimante& imprimante);
+
+// `chemin`, or the first of "name (2).pdf", "name (3).pdf" ... that does not
+// exist yet: a print never overwrites the one before.
+QString cheminLibre(const QString& chemin);
+
 // The printer a document goes to: the system's default printer (its first
 // one when none is marked default), or, on a system without any, the PDF file
 // `pdfDeSecours`.

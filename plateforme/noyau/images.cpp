@@ -1,6 +1,7 @@
 #include "plateforme/noyau/images.h"
 
 #include "plateforme/noyau/images_apercus.h"
+#include "plateforme/noyau/images_bmp.h"
 #include "plateforme/noyau/images_jpeg.h"
 #include "plateforme/noyau/images_wmf.h"
 
@@ -110,6 +111,18 @@ QImage jpegReduit(const QString& chemin, QSize photo, QSize voulue, Finesse fine
     return jpeg::reduire(fichier.readAll(), huitiemes);
 }
 
+// The BMP `fichier` read straight at `voulue`, when it is one that can be:
+// only the rows and pixels needed are touched. Null otherwise.
+QImage bmpReduit(QFile& fichier, QSize voulue) {
+    if (fichier.size() > kLimiteOctets)
+        return {};
+    const uchar* octets = fichier.map(0, fichier.size());
+    return octets
+               ? bmp::reduire(QByteArrayView(reinterpret_cast<const char*>(octets), fichier.size()),
+                              voulue)
+               : QImage();
+}
+
 } // namespace
 
 Source examinerImage(const QString& chemin) {
@@ -118,6 +131,9 @@ Source examinerImage(const QString& chemin) {
         return {};
     if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
         return Source{wmf::taille(contenu, kLimiteOctets), true};
+    // A captured page: its size is in its header, no decoder need be sought.
+    if (const auto entete = bmp::lireEntete(fichier.peek(54)))
+        return Source{entete->taille, false};
     return Source{tailleBitmap(fichier), false};
 }
 
@@ -140,6 +156,10 @@ QImage charger(const QString& chemin, QSize taille, Finesse finesse) {
         return {};
     if (const QByteArray contenu = metafichier(fichier); !contenu.isEmpty())
         return wmf::rendre(contenu, taille, kLimiteOctets);
+    // BMP has no reduced decoding of its own: a whole page read to show a thumbnail.
+    if (taille.isValid() && !taille.isEmpty() && bmp::lireEntete(fichier.peek(54)))
+        if (QImage reduite = bmpReduit(fichier, taille); !reduite.isNull())
+            return reduite;
     QImageReader lecteur(&fichier);
     preparer(lecteur);
     if (!taille.isValid() || taille.isEmpty())

@@ -1,8 +1,10 @@
 #include "plateforme/fenetres/boiteimage.h"
+#include "plateforme/noyau/images_bmp.h"
 #include "plateforme/tests/images_entrees.h"
 #include "plateforme/tests/metafichier.h"
 #include "plateforme/tests/photoappareil.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
@@ -89,6 +91,27 @@ private:
     std::jthread fil_;
 };
 
+// An uncompressed BMP of `bits` per pixel, its rows stored from the bottom up
+// or, with a negative height, from the top down.
+QByteArray fichierBmp(const QImage& image, int bits, bool hautEnBas) {
+    // Qt's rows are a BMP's: blue first, padded to four bytes.
+    const QImage p =
+        image.convertToFormat(bits == 24 ? QImage::Format_BGR888 : QImage::Format_RGB32);
+    QByteArray octets;
+    QDataStream s(&octets, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("BM", 2);
+    s << quint32(54 + p.sizeInBytes()) << quint32(0) << quint32(54) << quint32(40)
+      << qint32(p.width()) << qint32(hautEnBas ? -p.height() : p.height()) << quint16(1)
+      << quint16(bits) << quint32(0) << quint32(p.sizeInBytes()) << quint32(0) << quint32(0)
+      << quint32(0) << quint32(0);
+    for (int r = 0; r < p.height(); ++r)
+        s.writeRawData(
+            reinterpret_cast<const char*>(p.constScanLine(hautEnBas ? r : p.height() - 1 - r)),
+            int(p.bytesPerLine()));
+    return octets;
+}
+
 QImage rendre(QWidget& w, qreal echelle) {
     QImage image(w.size() * echelle, QImage::Format_RGB32);
     image.setDevicePixelRatio(echelle);
@@ -152,6 +175,46 @@ private slots:
         QVERIFY(proche(image.pixelColor(w / 4, h / 4), QColor(220, 30, 30)));
         QVERIFY(proche(image.pixelColor(3 * w / 4, 3 * h / 4), QColor(240, 240, 240)));
         QVERIFY(chargerImageAuMoins(chemin(u"absent.jpg"_qs), voulue).isNull());
+    }
+
+    // A captured page shown as a thumbnail: read straight at the size shown
+    // when the file is whole and uncompressed, by the general decoder otherwise.
+    void bmpReduit_data() {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<bool>("hautEnBas");
+        QTest::addColumn<int>("coupe"); // bytes cut off its end
+        QTest::addColumn<QSize>("voulue");
+        QTest::addColumn<bool>("direct");
+        QTest::newRow("24 bits") << 24 << false << 0 << QSize(100, 75) << true;
+        QTest::newRow("32 bits de haut en bas") << 32 << true << 0 << QSize(130, 40) << true;
+        QTest::newRow("un peu plus petite") << 24 << false << 0 << QSize(399, 300) << true;
+        QTest::newRow("tronquee") << 24 << false << 10 << QSize(100, 75) << false;
+        QTest::newRow("pas plus petite") << 24 << false << 0 << QSize(400, 300) << false;
+        QTest::newRow("plus large") << 32 << false << 0 << QSize(500, 20) << false;
+    }
+    void bmpReduit() {
+        QFETCH(int, bits);
+        QFETCH(bool, hautEnBas);
+        QFETCH(int, coupe);
+        QFETCH(QSize, voulue);
+        QFETCH(bool, direct);
+        const QByteArray octets =
+            fichierBmp(quadrants(QSize(400, 300)), bits, hautEnBas).chopped(coupe);
+        const QImage reduite = bmp::reduire(octets, voulue);
+        QCOMPARE(!reduite.isNull(), direct);
+        const QString nom = chemin(u"page.bmp"_qs);
+        QFile f(nom);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) > 0);
+        f.close();
+        for (const QImage& image : {reduite, chargerImage(nom, voulue)}) {
+            if (image.isNull() && !direct)
+                continue;
+            QCOMPARE(image.size(), voulue);
+            const int w = voulue.width(), h = voulue.height();
+            QVERIFY(proche(image.pixelColor(w / 4, h / 4), QColor(220, 30, 30), 2));
+            QVERIFY(proche(image.pixelColor(3 * w / 4, h / 4), QColor(30, 200, 30), 2));
+            QVERIFY(proche(image.pixelColor(w / 4, 3 * h / 4), QColor(30, 30, 220), 2));
+        }
     }
 
     void orientationExif() {

@@ -525,12 +525,20 @@ private slots:
     void supprimer() {
         sauverAnnee(u"FAMILLE"_qs);
         sauverAnnee(u"NOEL"_qs);
-        QVERIFY(f_->supprimerCalendrier(u"FAMILLE2007.Ans"_qs));
+        // A page that became a folder stays, and is said to.
+        const QString mars = u"FAMILLEMars2007.Ima"_qs;
+        QVERIFY(QFile::remove(chemin(kSaveCalend + u'/' + mars)));
+        QVERIFY(QDir(chemin(kSaveCalend)).mkdir(mars));
+        const Effacement e = f_->supprimerCalendrier(u"FAMILLE2007.Ans"_qs);
+        QCOMPARE(e.restes, QStringList{mars});
+        QCOMPARE(e.supprimes.size(), 13);
+        QCOMPARE(e.supprimes.last(), u"FAMILLE2007.Ans"_qs);
+        QVERIFY(e.aLaCorbeille.isEmpty());
         QCOMPARE(f_->calendriersSauves(), QStringList{u"NOEL2007.Ans"_qs});
         QCOMPARE(fichiersSauvegarde().size(), 14);
         for (const QString& n : fichiersSauvegarde())
             QVERIFY(n.startsWith(u"NOEL"_qs));
-        QVERIFY(!f_->supprimerCalendrier(u"FAMILLE2007.Ans"_qs));
+        QVERIFY(!f_->supprimerCalendrier(u"FAMILLE2007.Ans"_qs).reussi());
     }
 
     void supprimerIndexRetouche_data() {
@@ -576,7 +584,7 @@ private slots:
         index.replace("@", QFile::encodeName(dossier_->path()));
         poser(u"SaveCalend/X2007.Ans"_qs, index);
 
-        QVERIFY(f_->supprimerCalendrier(u"X2007.Ans"_qs));
+        QVERIFY(f_->supprimerCalendrier(u"X2007.Ans"_qs).reussi());
         QCOMPARE(fichiersSauvegarde(), restent);
         for (const QString& n : {kEnfant, kFete, kSauve})
             QCOMPARE(octets(n), QByteArray("garde\r\n"));
@@ -589,7 +597,7 @@ private slots:
         QDir().mkpath(chemin(kSaveCalend));
         QVERIFY(QFile::link(chemin(kEnfant), chemin(u"SaveCalend/LMai2007.Ima"_qs)));
         poser(u"SaveCalend/L2007.Ans"_qs, "SaveCalend/LMai2007.Ima\r\n");
-        QVERIFY(f_->supprimerCalendrier(u"L2007.Ans"_qs));
+        QVERIFY(f_->supprimerCalendrier(u"L2007.Ans"_qs).reussi());
         QCOMPARE(fichiersSauvegarde(), QStringList{});
         QCOMPARE(octets(kEnfant), QByteArray("garde\r\n"));
     }
@@ -605,7 +613,7 @@ private slots:
         QFETCH(QString, index);
         poser(kEnfant, "garde\r\n");
         QDir().mkpath(chemin(kSaveCalend));
-        QVERIFY(!f_->supprimerCalendrier(index));
+        QVERIFY(!f_->supprimerCalendrier(index).reussi());
         QCOMPARE(f_->pagesCalendrier(index), QStringList{});
         QCOMPARE(octets(kEnfant), QByteArray("garde\r\n"));
         QVERIFY(existe(kSaveCalend));

@@ -1,6 +1,6 @@
 // Draws the pictures of the program's windows into a folder:
 //   dessiner_interface <dossier>
-// barre01.png ... barre13.png  the toolbar's images (96 x 96, transparent)
+// barre01.png ... barre15.png  the toolbars''s images (96 x 96, transparent)
 // logo.png                     the splash logo (256 x 256, transparent)
 // fond.jpg                     the background behind the splash (1600 x 1200)
 // accueil.png                  the picture of the main screen (720 x 840)
@@ -80,7 +80,7 @@ void feuillet(QPainter& p, QRectF r, const QColor& entete, int lignes, int colon
 using Dessinateur = std::function<void(QPainter&)>;
 
 // Every toolbar image is drawn on a 96-pixel square.
-const std::array<Dessinateur, 13> kImages = {{
+const std::array<Dessinateur, 15> kImages = {{
     // 1 FIN: a power sign.
     [](QPainter& p) {
         p.setPen(Qt::NoPen);
@@ -269,6 +269,32 @@ const std::array<Dessinateur, 13> kImages = {{
         p.drawLine(QPointF(12, 48), QPointF(84, 48));
         p.drawArc(QRectF(14, 22, 68, 20), 0, 180 * 16);
         p.drawArc(QRectF(14, 54, 68, 20), 180 * 16, 180 * 16);
+    },
+    // 14 EFFACER: a waste bin.
+    [](QPainter& p) {
+        p.setPen(trait(kEncre, 4));
+        p.setBrush(kRouge);
+        QPainterPath cuve(QPointF(20, 30));
+        cuve.lineTo(76, 30);
+        cuve.lineTo(70, 86);
+        cuve.quadTo(69, 90, 64, 90);
+        cuve.lineTo(32, 90);
+        cuve.quadTo(27, 90, 26, 86);
+        cuve.closeSubpath();
+        p.drawPath(cuve);
+        p.setPen(trait(Qt::white, 5));
+        for (double x : {38.0, 48.0, 58.0})
+            p.drawLine(QPointF(x, 40), QPointF(x, 80));
+        p.setPen(trait(kEncre, 4));
+        p.setBrush(kEncreClaire);
+        p.drawRoundedRect(QRectF(12, 18, 72, 12), 4, 4);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(36, 8, 24, 10), 3, 3);
+    },
+    // 15 AUTRE: the saved calendars, one sheet behind another.
+    [](QPainter& p) {
+        feuillet(p, QRectF(34, 8, 54, 54), QColor(0xb7, 0xc4, 0xd6), 3, 4, -1);
+        feuillet(p, QRectF(8, 34, 54, 54), kOr, 3, 4, 7);
     },
 }};
 
