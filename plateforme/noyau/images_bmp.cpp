@@ -62,9 +62,11 @@ QImage reduire(QByteArrayView fichier, QSize taille) {
     QImage image(taille, QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    // Two samples a side wherever the picture shrinks, or it would lose rows and columns.
+    // Two samples across wherever the picture shrinks, or it would lose
+    // columns; two down only where it shrinks less than threefold: a second
+    // row read doubles what a thumbnail costs, for little it would show.
     const int sx = largeur > taille.width() ? 2 : 1;
-    const int sy = hauteur > taille.height() ? 2 : 1;
+    const int sy = hauteur > taille.height() && hauteur < 3 * taille.height() ? 2 : 1;
     QList<qint64> colonnes = echantillons(taille.width(), sx, largeur);
     for (qint64& c : colonnes)
         c *= entete->octets;

@@ -25,7 +25,8 @@ struct Entete {
 std::optional<Entete> lireEntete(QByteArrayView debut);
 
 // The BMP `fichier` decoded at `taille`, stretched to it, each pixel the mean
-// of at most 2 x 2 samples spread over the pixels it covers. Null when it is
+// of two samples across (and two down where it shrinks less than threefold)
+// spread over the pixels it covers. Null when it is
 // not a BMP this reads, when the file is cut short (the general decoder says
 // what it can of those) or when `taille` is no smaller than the picture.
 QImage reduire(QByteArrayView fichier, QSize taille);
