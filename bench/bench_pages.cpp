@@ -155,19 +155,19 @@ void BM_MoisDuCalendrierSauve(benchmark::State& state) {
         v.File1.setListIndex(0);
         state.ResumeTiming();
         chrono.start();
-        double cpu = cpuMs();
+        double cpu = banc::cpuMs();
         v.Image14_Click();
         mois += chrono.nsecsElapsed();
-        cpuMois += cpuMs() - cpu;
+        cpuMois += banc::cpuMs() - cpu;
         if (v.Image(12).estVide())
             state.SkipWithError("vignettes absentes");
         state.PauseTiming();
         chrono.start();
-        cpu = cpuMs();
+        cpu = banc::cpuMs();
         for (const QString& page : pages)
             benchmark::DoNotOptimize(plateforme::chargerImage(page).constBits());
         entieres += chrono.nsecsElapsed();
-        cpuEntieres += cpuMs() - cpu;
+        cpuEntieres += banc::cpuMs() - cpu;
         state.ResumeTiming();
     }
     state.counters["pages_entieres_ms"] = entieres / 1e6 / double(state.iterations());
