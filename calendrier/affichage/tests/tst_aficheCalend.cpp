@@ -140,59 +140,6 @@ class TestAficheCalend : public QObject {
     Q_OBJECT
 
 private slots:
-    void zoom_data() {
-        QTest::addColumn<QSize>("ecran");
-        QTest::addColumn<int>("rapportHauteur");
-        QTest::addColumn<int>("rapportLargeur");
-        QTest::newRow("800 x 600") << QSize(800, 600) << 96 << 100;
-        QTest::newRow("1024 x 768") << QSize(1024, 768) << 123 << 128;
-        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << 164 << 160;
-    }
-    void zoom() {
-        QFETCH(QSize, ecran);
-        QFETCH(int, rapportHauteur);
-        QFETCH(int, rapportLargeur);
-        Essai e(ecran);
-        AficheCalend& p = e.page();
-        const double r = std::min(rapportHauteur, rapportLargeur) / 100.0;
-        const double hauteur = 9000 * rapportHauteur / 100.0;
-        const double largeur = 12000 * rapportLargeur / 100.0;
-        QCOMPARE(prop(p, Propriete::Height), hauteur);
-        QCOMPARE(prop(p, Propriete::Width), largeur);
-        QCOMPARE(p.size(), QSize(pixels(largeur), pixels(hauteur)));
-        QCOMPARE(e.programme.menuUn().windowTitle(), u"Affiche Calendrier"_qs);
-
-        // Every control by one ratio (the smaller), from its design place.
-        QCOMPARE(prop(p.Label1, Propriete::Left), 5483 * r);
-        QCOMPARE(prop(p.Label1, Propriete::FontSize), 12 * r); // 11.6 recorded as 12
-        QCOMPARE(prop(p.Label8, Propriete::Left), 8400 * r);
-        QCOMPARE(prop(p.Label10[0], Propriete::Left), 780 * r);
-        QCOMPARE(prop(p.Label10[36], Propriete::Left), 2385 * r);
-        QCOMPARE(prop(p.Label10[36], Propriete::Top), 5850 * r);
-        QCOMPARE(prop(p.Label10[3], Propriete::Top), 1860 * r);
-        QCOMPARE(prop(p.Label13[8], Propriete::Left), 2595 * r);
-        QCOMPARE(prop(p.Label13[8], Propriete::Top), 2970 * r);
-        QCOMPARE(prop(p.Label11[1], Propriete::Left), 5955 * r);
-        QCOMPARE(prop(p.Label11[8], Propriete::Top), 7680 * r);
-        QCOMPARE(prop(p.Label11[11], Propriete::Top), 7905 * r);
-        QCOMPARE(prop(p.Label12, Propriete::Left), 3480 * r);
-        QCOMPARE(prop(p.Text1, Propriete::Top), 8160 * r);
-        QCOMPARE(prop(p.Text2, Propriete::Top), 8145 * r);
-        QCOMPARE(prop(p.Image1, Propriete::Width), 11775 * r);
-        QCOMPARE(p.Label10[5].font().pixelSize(), qRound(16 * r * 20 / 15));
-        QVERIFY(p.Label10[5].font().bold() && p.Label10[5].font().italic());
-        QVERIFY(!p.Label11[0].font().italic());
-
-        // The ornaments: 1000 twips square in the bottom corners.
-        for (int i = 0; i < 2; ++i) {
-            QCOMPARE(prop(p.Image4[i], Propriete::Width), 1000.0);
-            QCOMPARE(prop(p.Image4[i], Propriete::Top), hauteur - 1000);
-        }
-        QCOMPARE(prop(p.Image4[0], Propriete::Left), 0.0);
-        QCOMPARE(prop(p.Image4[1], Propriete::Left), largeur - 1000);
-        QVERIFY(!p.Text1.isVisibleTo(&p) && !p.Text2.isVisibleTo(&p));
-    }
-
     void moisAffiche() {
         Essai e;
         // One colour a cell, so that each day number's resting colour shows.
