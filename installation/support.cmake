@@ -38,7 +38,7 @@ file(REMOVE_RECURSE "${SUPPORT}")
 file(MAKE_DIRECTORY "${SUPPORT}")
 file(COPY_FILE "${INSTALLEUR}" "${SUPPORT}/install")
 
-set(programmes "${CALENDRIER}" "${ARBROVUE}" "${RAVALOIRE}")
+set(programmes "${CALENDRIER}" "${CALENDRIER_PDF}" "${ARBROVUE}" "${RAVALOIRE}")
 set(icones "")
 foreach(programme IN LISTS programmes)
   if(programme)

@@ -265,6 +265,14 @@ private slots:
             QVERIFY2(qt.contains(dossier + u'/' + attendu), qPrintable(qt.join(u'\n')));
         for (const QString& c : qt)
             QVERIFY2(c.startsWith(dossier + u'/'), qPrintable(c));
+
+        // The year to PDF, installed beside the program, with its pictures.
+        const QString pdf = dossier + u"/2027.pdf"_qs;
+        p.setWorkingDirectory(dossier);
+        p.start(dossier + u"/calendrier-pdf"_qs, {u"2027"_qs, pdf});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(contenu(pdf).startsWith("%PDF"));
     }
 
     void deuxFois() {
