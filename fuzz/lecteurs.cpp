@@ -52,8 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 #elif defined(LECTEUR_WMF)
     if (plateforme::wmf::estMetafichier(entree.left(6))) {
         const qint64 limite = 64LL * 1024 * 1024;
+        // Drawn at the size asked for, or not at all.
         if (plateforme::wmf::taille(entree, limite).isValid())
-            plateforme::wmf::rendre(entree, QSize(64, 48), limite);
+            if (const QImage image = plateforme::wmf::rendre(entree, QSize(64, 48), limite);
+                !image.isNull() && image.size() != QSize(64, 48))
+                abort();
     }
 #elif defined(LECTEUR_TEXTE)
     const QString chemin = fichierDe(entree);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QTest>
+#include <functional>
 
 using namespace arbrovue;
 
@@ -19,13 +20,27 @@ QByteArray liste(const QList<int>& tailles) {
     return octets.append(2, '\0');
 }
 
+// Items `premier` to `premier + nombre - 1` of liste(tailles), terminated.
+QByteArray extrait(const QList<int>& tailles, int premier, int nombre) {
+    qsizetype debut = 0, longueur = 0;
+    for (int i = 0; i < premier + nombre; ++i)
+        (i < premier ? debut : longueur) += tailles[i];
+    return liste(tailles).mid(debut, longueur) + QByteArray(2, '\0');
+}
+
 const Octet* pidl(const QByteArray& octets) {
     return reinterpret_cast<const Octet*>(octets.constData());
 }
 
-QByteArray octetsDe(const Pidl& p) {
-    return p ? QByteArray(reinterpret_cast<const char*>(p.get()), GetPidlSize(p.get()))
-             : QByteArray("<rien>");
+// The bytes of what `copie` gives, or what went wrong.
+QByteArray octetsDe(const std::function<Pidl()>& copie) {
+    try {
+        const Pidl p = copie();
+        return p ? QByteArray(reinterpret_cast<const char*>(p.get()), GetPidlSize(p.get()))
+                 : QByteArray("<rien>");
+    } catch (const DepassementPidl&) {
+        return "<depassement>";
+    }
 }
 
 } // namespace
@@ -53,114 +68,78 @@ private slots:
         const QByteArray l = liste(tailles);
         QCOMPARE(GetItemCount(pidl(l)), compte);
         QCOMPARE(int(GetPidlSize(pidl(l))), taille);
+        QCOMPARE(octetsDe([&] { return DuplicatePidl(pidl(l)); }),
+                 taille ? l : QByteArray("<rien>"));
     }
 
     void sansListe() {
         QCOMPARE(GetItemCount(nullptr), 0);
         QCOMPARE(int(GetPidlSize(nullptr)), 0);
-        QCOMPARE(int(GetItemSize(nullptr)), 0);
         QCOMPARE(GetNextItem(nullptr), nullptr);
-        QVERIFY(!DuplicatePidl(nullptr));
+        QCOMPARE(octetsDe([] { return ConcatPidl(nullptr, nullptr); }), liste({}));
     }
 
-    void parcours() {
-        const QByteArray l = liste({3, 7});
-        const Octet* second = GetNextItem(pidl(l));
-        QCOMPARE(int(GetItemSize(second)), 7);
-        const Octet* fin = GetNextItem(second);
-        QCOMPARE(int(GetItemSize(fin)), 0);
-        QCOMPARE(GetNextItem(fin), nullptr);
-    }
-
-    void copieUnItem_data() {
+    // One item, or the parent list, copied; past 16 bits, an error.
+    void copies_data() {
         QTest::addColumn<QList<int>>("tailles");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("rang"); // of the item expected, -1 for none
+        QTest::addColumn<int>("n"); // CopyItemAt(n); 0: CopyParentPidl, -2 allowing empty
+        QTest::addColumn<QByteArray>("attendu");
         const QList<int> trois{4, 5, 3};
-        QTest::newRow("premier") << trois << 1 << 0;
-        QTest::newRow("deuxième") << trois << 2 << 1;
-        QTest::newRow("dernier par -1") << trois << -1 << 2;
-        QTest::newRow("au-delà du compte") << trois << 9 << 2;
-        QTest::newRow("liste vide") << QList<int>{} << -1 << -1;
+        QTest::newRow("premier") << trois << 1 << extrait(trois, 0, 1);
+        QTest::newRow("dernier par -1") << trois << -1 << extrait(trois, 2, 1);
+        QTest::newRow("au-delà du compte") << trois << 9 << extrait(trois, 2, 1);
+        QTest::newRow("item de liste vide") << QList<int>{} << -1 << liste({});
+        QTest::newRow("item à la limite") << QList<int>{32765} << 1 << liste({32765});
+        QTest::newRow("item trop grand") << QList<int>{32766} << 1 << QByteArray("<depassement>");
+        QTest::newRow("dernier trop grand")
+            << QList<int>{3, 60000} << -1 << QByteArray("<depassement>");
+        QTest::newRow("parent de trois") << trois << 0 << liste({4, 5});
+        QTest::newRow("parent d'un item") << QList<int>{6} << 0 << liste({});
+        QTest::newRow("parent du vide refusé") << QList<int>{} << 0 << QByteArray("<rien>");
+        QTest::newRow("parent du vide permis") << QList<int>{} << -2 << liste({});
+        QTest::newRow("parent trop grand")
+            << QList<int>{20000, 12766, 3} << 0 << QByteArray("<depassement>");
     }
-    void copieUnItem() {
+    void copies() {
         QFETCH(QList<int>, tailles);
         QFETCH(int, n);
-        QFETCH(int, rang);
-        const QByteArray l = liste(tailles);
-        QByteArray attendu(2, '\0');
-        if (rang >= 0) {
-            qsizetype debut = 0;
-            for (int i = 0; i < rang; ++i)
-                debut += tailles[i];
-            attendu.prepend(l.mid(debut, tailles[rang]));
-        }
-        QCOMPARE(octetsDe(CopyItemAt(pidl(l), n)), attendu);
-    }
-
-    void copieParente_data() {
-        QTest::addColumn<QList<int>>("tailles");
-        QTest::addColumn<bool>("permettreVide");
-        QTest::addColumn<QByteArray>("attendu");
-        QTest::newRow("trois items") << QList<int>{4, 5, 3} << false << liste({4, 5});
-        QTest::newRow("un item: liste vide") << QList<int>{6} << false << QByteArray(2, '\0');
-        QTest::newRow("vide refusé") << QList<int>{} << false << QByteArray("<rien>");
-        QTest::newRow("vide permis") << QList<int>{} << true << QByteArray(2, '\0');
-    }
-    void copieParente() {
-        QFETCH(QList<int>, tailles);
-        QFETCH(bool, permettreVide);
         QFETCH(QByteArray, attendu);
         const QByteArray l = liste(tailles);
-        QCOMPARE(octetsDe(CopyParentPidl(pidl(l), permettreVide)), attendu);
+        QCOMPARE(octetsDe([&] {
+                     return n == 0 || n == -2 ? CopyParentPidl(pidl(l), n == -2)
+                                              : CopyItemAt(pidl(l), n);
+                 }),
+                 attendu);
         QCOMPARE(l, liste(tailles)); // the input survives
     }
 
+    void concatenation_data() {
+        QTest::addColumn<QList<int>>("premiere");
+        QTest::addColumn<QList<int>>("seconde");
+        QTest::addColumn<QByteArray>("attendu");
+        QTest::newRow("vide puis un") << QList<int>{} << QList<int>{5} << liste({5});
+        QTest::newRow("un puis deux")
+            << QList<int>{5} << QList<int>{3, 4} << liste({5}).chopped(2) + liste({3, 4});
+        QTest::newRow("à la limite")
+            << QList<int>{16000} << QList<int>{16763} << liste({16000}).chopped(2) + liste({16763});
+        QTest::newRow("un octet de trop")
+            << QList<int>{16000} << QList<int>{16764} << QByteArray("<depassement>");
+        QTest::newRow("au-delà de 16 bits")
+            << QList<int>{16000} << QList<int>{40000} << QByteArray("<depassement>");
+    }
     void concatenation() {
-        const QByteArray vide = liste({});
-        const QByteArray un = liste({5});
-        const QByteArray deux = liste({3, 4});
-        QCOMPARE(octetsDe(ConcatPidl(pidl(vide), pidl(un))), un);
-        QCOMPARE(octetsDe(ConcatPidl(nullptr, pidl(un))), un);
-        QCOMPARE(octetsDe(ConcatPidl(pidl(un), nullptr)), un);
-        QCOMPARE(octetsDe(ConcatPidl(nullptr, nullptr)), vide);
-        QByteArray attendu = un.chopped(2) + deux;
-        QCOMPARE(octetsDe(ConcatPidl(pidl(un), pidl(deux))), attendu);
-        QCOMPARE(un, liste({5}));
-        QCOMPARE(deux, liste({3, 4}));
-    }
-
-    void copieEntiereEtLiberation() {
-        const QByteArray l = liste({3, 9, 2});
-        Pidl copie = DuplicatePidl(pidl(l));
-        QCOMPARE(octetsDe(copie), l);
-        QVERIFY(copie.get() != pidl(l));
-        FreePidl(copie);
-        QVERIFY(!copie);
-        FreePidl(copie); // twice is harmless
-    }
-
-    // The 16-bit limit: copies that would pass it are refused as errors.
-    void depassements() {
-        QVERIFY(CopyItemAt(pidl(liste({32765})), 1));
-        QVERIFY_THROWS_EXCEPTION(DepassementPidl, CopyItemAt(pidl(liste({32766})), 1));
-        QVERIFY_THROWS_EXCEPTION(DepassementPidl, CopyItemAt(pidl(liste({3, 60000})), -1));
-
-        QVERIFY(CopyParentPidl(pidl(liste({32765, 3})), false));
-        QVERIFY_THROWS_EXCEPTION(DepassementPidl,
-                                 CopyParentPidl(pidl(liste({20000, 12766, 3})), false));
-
-        const QByteArray a = liste({16000});
-        QCOMPARE(int(GetPidlSize(ConcatPidl(pidl(a), pidl(liste({16763}))).get())), 32765);
-        QVERIFY_THROWS_EXCEPTION(DepassementPidl, ConcatPidl(pidl(a), pidl(liste({16764}))));
-        QVERIFY_THROWS_EXCEPTION(DepassementPidl, ConcatPidl(pidl(a), pidl(liste({40000}))));
+        QFETCH(QList<int>, premiere);
+        QFETCH(QList<int>, seconde);
+        QFETCH(QByteArray, attendu);
+        const QByteArray a = liste(premiere), b = liste(seconde);
+        QCOMPARE(octetsDe([&] { return ConcatPidl(pidl(a), pidl(b)); }), attendu);
+        QCOMPARE(a + b, liste(premiere) + liste(seconde));
     }
 
     void item() {
-        const QByteArray donnees("Fx");
-        const Pidl i = CreerItem(reinterpret_cast<const Octet*>(donnees.constData()), 2);
-        QCOMPARE(octetsDe(i), QByteArray("\x04\0Fx\0\0", 6));
-        QVERIFY_THROWS_EXCEPTION(DepassementPidl, CreerItem(nullptr, 32764));
+        QCOMPARE(octetsDe([] { return CreerItem(reinterpret_cast<const Octet*>("Fx"), 2); }),
+                 QByteArray("\x04\0Fx\0\0", 6));
+        QCOMPARE(octetsDe([] { return CreerItem(nullptr, 32764); }), "<depassement>");
     }
 };
 

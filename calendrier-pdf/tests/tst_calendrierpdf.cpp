@@ -190,13 +190,6 @@ private slots:
             QDir(vide.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList());
     }
-
-    void aide() {
-        const Execution e = executer(CALENDRIER_PDF, {u"--help"_qs});
-        QCOMPARE(e.statut, 0);
-        QVERIFY2(e.sortie.startsWith(u"Usage : calendrier-pdf ANNEE SORTIE.pdf"_qs),
-                 qPrintable(e.sortie));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCalendrierPdf)

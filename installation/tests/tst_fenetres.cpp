@@ -59,24 +59,41 @@ private slots:
     void init() { bac_ = std::make_unique<Bac>(); }
     void cleanup() { bac_.reset(); }
 
+    // The shape written, then read into a window: its size, and a mask with
+    // corners rounded as the numbers say; unreadable, the window stays as it was.
     void formes_data() {
         QTest::addColumn<Forme>("forme");
-        QTest::newRow("installeur") << kFormeInstalleur;
-        QTest::newRow("desinstalleur") << kFormeDesinstalleur;
-        QTest::newRow("coins inegaux") << Forme{80.4, 30.6, 300, 200};
+        QTest::addColumn<QStringList>("lignes"); // written instead when there is no shape
+        QTest::newRow("installeur") << kFormeInstalleur << QStringList();
+        QTest::newRow("desinstalleur") << kFormeDesinstalleur << QStringList();
+        QTest::newRow("coins inegaux") << Forme{80.4, 30.6, 300, 200} << QStringList();
+        QTest::newRow("trois nombres")
+            << Forme{} << QStringList{u" 60 "_qs, u" 60 "_qs, u" 641 "_qs};
+        QTest::newRow("pas un nombre")
+            << Forme{} << QStringList{u" 60 "_qs, u"x"_qs, u" 641 "_qs, u" 5 "_qs};
+        QTest::newRow("vide") << Forme{} << QStringList();
     }
     void formes() {
         QFETCH(Forme, forme);
+        QFETCH(QStringList, lignes);
         const QString fichier = bac_->chemin(u"forme"_qs);
+        QWidget fenetre;
+        fenetre.resize(123, 45);
+        if (forme.largeur == 0) {
+            QVERIFY(plateforme::reecrire(fichier, lignes));
+            QVERIFY(!FormeFenetre(fenetre, fichier));
+            QCOMPARE(fenetre.size(), QSize(123, 45));
+            QVERIFY(fenetre.mask().isEmpty());
+            return;
+        }
         QVERIFY(ecrireForme(fichier, forme));
         QCOMPARE(plateforme::lireLignes(fichier).value(2), champNombre(forme.largeur));
-        QWidget fenetre;
         QVERIFY(FormeFenetre(fenetre, fichier));
         QCOMPARE(fenetre.size(), QSize(forme.largeur, forme.hauteur));
         QVERIFY(fenetre.windowFlags().testFlag(Qt::FramelessWindowHint));
         const QRegion masque = fenetre.mask();
         QCOMPARE(masque.boundingRect(), QRect(0, 0, forme.largeur, forme.hauteur));
-        // The corners are rounded as the numbers say, with whole-number corners.
+        // Whole-number corners.
         const Forme arrondie{std::round(forme.largeurCoin), std::round(forme.hauteurCoin),
                              forme.largeur, forme.hauteur};
         int compares = 0;
@@ -89,78 +106,45 @@ private slots:
         QVERIFY(compares > forme.largeur * forme.hauteur * 9 / 10);
     }
 
-    void formeIllisible_data() {
-        QTest::addColumn<QStringList>("lignes");
-        QTest::newRow("trois nombres") << QStringList{u" 60 "_qs, u" 60 "_qs, u" 641 "_qs};
-        QTest::newRow("pas un nombre") << QStringList{u" 60 "_qs, u"x"_qs, u" 641 "_qs, u" 5 "_qs};
-        QTest::newRow("vide") << QStringList{};
-    }
-    void formeIllisible() {
-        QFETCH(QStringList, lignes);
-        const QString fichier = bac_->chemin(u"forme"_qs);
-        QVERIFY(plateforme::reecrire(fichier, lignes));
-        QWidget fenetre;
-        fenetre.resize(123, 45);
-        QVERIFY(!FormeFenetre(fenetre, fichier));
-        QCOMPARE(fenetre.size(), QSize(123, 45));
-        QVERIFY(fenetre.mask().isEmpty());
-    }
-
+    // Changing layer keeps the window shown where it was.
     void premierPlan() {
         QWidget fenetre;
         fenetre.setGeometry(40, 50, 200, 100);
-        QVERIFY(PremierPlan(fenetre));
-        QVERIFY(fenetre.isVisible());
-        QVERIFY(fenetre.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(fenetre.geometry(), QRect(40, 50, 200, 100));
-        QVERIFY(PremierPlan(fenetre, false));
-        QVERIFY(!fenetre.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(fenetre.isVisible());
+        for (bool dessus : {true, false}) {
+            QVERIFY(PremierPlan(fenetre, dessus));
+            QVERIFY(fenetre.isVisible());
+            QCOMPARE(fenetre.windowFlags().testFlag(Qt::WindowStaysOnTopHint), dessus);
+            QCOMPARE(fenetre.geometry(), QRect(40, 50, 200, 100));
+        }
     }
 
+    // The language chosen opens the splash, whose ticks open the main window;
+    // only the installer's language window leaves the topmost layer.
     void variantes_data() {
         QTest::addColumn<Variante>("variante");
-        QTest::addColumn<QString>("langue");
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("societe");
-        QTest::newRow("installeur") << Variante::Installeur << u"Français"_qs << u"ADRESSE"_qs
-                                    << u"Un logiciel conçu par Quivex  "_qs;
-        QTest::newRow("installer") << Variante::Installeur << u"English"_qs << u"ADDRESS"_qs
-                                   << u"Software designed by Quivex  "_qs;
-        QTest::newRow("desinstalleur")
-            << Variante::Desinstalleur << u"Français"_qs << u"DESINSTALLATION"_qs
-            << u"Un logiciel conçu par Quivex  "_qs;
-        QTest::newRow("uninstaller")
-            << Variante::Desinstalleur << u"English"_qs << u"DÉSINSTALLATION"_qs
-            << u"Software designed by Quivex  "_qs;
+        QTest::newRow("installeur") << Variante::Installeur;
+        QTest::newRow("desinstalleur") << Variante::Desinstalleur;
     }
     void variantes() {
         QFETCH(Variante, variante);
-        QFETCH(QString, langue);
-        QFETCH(QString, nom);
-        QFETCH(QString, societe);
         const bool installeur = variante == Variante::Installeur;
         HoteEssai hote(variante);
         Language language(hote);
         language.Form_Load();
         QVERIFY(language.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        language.Combo1.setCurrentText(langue);
         language.Command1_Click();
         QCOMPARE(hote.ouverts, QStringList{u"Copyright"_qs});
         QVERIFY(!language.isVisible());
-        // Only the installer's copy leaves the topmost layer.
         QCOMPARE(language.windowFlags().testFlag(Qt::WindowStaysOnTopHint), !installeur);
 
         Copyright splash(hote);
         splash.Form_Load();
         QVERIFY(splash.isVisible());
         QCOMPARE(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint), installeur);
-        QCOMPARE(splash.LabelNom.text(), nom);
-        QCOMPARE(splash.LabelCopyright.text(), societe);
-        QCOMPARE(splash.LabelMiseEnGarde.text(), QString());
-        QTRY_COMPARE(hote.ouverts.size(), 2);
-        QCOMPARE(hote.ouverts.last(), u"Vert"_qs);
-        QCOMPARE(splash.ProgressBar1.value(), 99);
+        splash.Timer1.stop();
+        while (splash.isVisible())
+            splash.Timer1_Timer();
+        QCOMPARE(hote.ouverts, (QStringList{u"Copyright"_qs, u"Vert"_qs}));
         QVERIFY(!splash.isVisible());
     }
 
@@ -185,19 +169,10 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<bool>("francais");
-        QTest::newRow("Français") << u"Français"_qs
-                                  << QByteArray("Fran\xe7"
-                                                "ais\r\n")
-                                  << true;
+        QTest::newRow("Français") << u"Français"_qs << QByteArray("Fran\347ais\r\n") << true;
         QTest::newRow("English") << u"English"_qs << QByteArray("English\r\n") << false;
-        QTest::newRow("minuscule") << u"français"_qs
-                                   << QByteArray("fran\xe7"
-                                                 "ais\r\n")
-                                   << false;
-        QTest::newRow("blanc") << u"Français "_qs
-                               << QByteArray("Fran\xe7"
-                                             "ais \r\n")
-                               << false;
+        QTest::newRow("minuscule") << u"français"_qs << QByteArray("fran\347ais\r\n") << false;
+        QTest::newRow("blanc") << u"Français "_qs << QByteArray("Fran\347ais \r\n") << false;
         QTest::newRow("hors code") << u"日本"_qs << QByteArray("??\r\n") << false;
     }
     void langue() {

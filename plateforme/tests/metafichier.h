@@ -2,6 +2,8 @@
 
 // Windows metafiles written by the tests themselves, record by record.
 
+#include "plateforme/tests/photoappareil.h"
+
 #include <QByteArray>
 #include <QDataStream>
 #include <QFile>
@@ -37,27 +39,22 @@ public:
         return m;
     }
 
-    // A StretchDIB record: a 24-bit bitmap of one pixel, of COLORREF `couleur`
-    // (0x00BBGGRR), stretched over `cible` (in window units). Its header may
-    // claim another header size, or more pixels than the one it holds.
-    static Enregistrement imageDib(QRect cible, quint32 couleur, qint32 entete = 40,
-                                   QSize pixels = {1, 1}) {
+    // A StretchDIB record drawing the left half red, as a 24-bit bitmap of one
+    // pixel whose header may claim another header size, or more pixels.
+    static Enregistrement bitmapRouge(qint32 entete = 40, QSize pixels = {1, 1}) {
         const auto long_ = [](qint32 v) {
             return Enregistrement{qint16(v & 0xFFFF), qint16(quint32(v) >> 16)};
         };
         // Raster operation SRCCOPY, colours as RGB, source then destination
         // rectangles (height, width, y, x).
         Enregistrement e{0x0F43, 0x0020, 0x00CC, 0};
-        e << qint16(pixels.height()) << qint16(pixels.width()) << 0 << 0;
-        e << qint16(cible.height()) << qint16(cible.width()) << qint16(cible.y())
-          << qint16(cible.x());
+        e << qint16(pixels.height()) << qint16(pixels.width()) << 0 << 0 << 100 << 100 << 0 << 0;
         // BITMAPINFOHEADER: one plane, 24 bits, uncompressed, no palette.
         e << long_(entete) << long_(pixels.width()) << long_(pixels.height()) << 1 << 24;
         for (int champ = 0; champ < 6; ++champ)
             e << long_(0);
         // The pixel, blue green red, and the padding of its row.
-        e << qint16(((couleur >> 16) & 0xFF) | (couleur & 0xFF00)) << qint16(couleur & 0xFF);
-        return e;
+        return e << qint16(30 << 8 | 30) << qint16(220);
     }
 
     void ajouter(const Enregistrement& e) { enregistrements_ << e; }
@@ -67,14 +64,9 @@ public:
         ajouter({0x012D, 1});
     }
     // The placeable header's frame, in units of 1/96 inch unless `parPouce`.
-    void setCadre(int largeur, int hauteur, int parPouce = 96) {
-        largeur_ = largeur;
-        hauteur_ = hauteur;
-        parPouce_ = parPouce;
-    }
-
+    int largeur = 200, hauteur = 100, parPouce = 96;
     // The largest record, in words, the header announces (the true one unless set).
-    void setPlusGrand(quint32 mots) { plusGrand_ = mots; }
+    std::optional<quint32> plusGrand;
 
     QByteArray octets(bool placeable = true) const {
         QByteArray fichier;
@@ -82,7 +74,7 @@ public:
         f.setByteOrder(QDataStream::LittleEndian);
         if (placeable) {
             const quint16 mots[] = {
-                0xCDD7, 0x9AC6, 0, 0, 0, quint16(largeur_), quint16(hauteur_), quint16(parPouce_),
+                0xCDD7, 0x9AC6, 0, 0, 0, quint16(largeur), quint16(hauteur), quint16(parPouce),
                 0,      0};
             quint16 somme = 0;
             for (quint16 m : mots) {
@@ -91,15 +83,14 @@ public:
             }
             f << somme;
         }
-        quint32 total = 9, plusGrand = 0;
+        quint32 total = 9, plusLong = 0;
         for (const Enregistrement& e : enregistrements_) {
             total += taille(e);
-            plusGrand = std::max(plusGrand, taille(e));
+            plusLong = std::max(plusLong, taille(e));
         }
-        plusGrand = plusGrand_.value_or(plusGrand);
         // On disk, a header of 9 words, Windows 3, two objects at most.
-        f << quint16(2) << quint16(9) << quint16(0x0300) << total << quint16(2) << plusGrand
-          << quint16(0);
+        f << quint16(2) << quint16(9) << quint16(0x0300) << total << quint16(2)
+          << plusGrand.value_or(plusLong) << quint16(0);
         for (const Enregistrement& e : enregistrements_) {
             f << taille(e) << quint16(e[0]);
             for (qsizetype i = 1; i < e.size(); ++i)
@@ -113,11 +104,4 @@ private:
     static quint32 taille(const Enregistrement& e) { return quint32(3 + e.size() - 1); }
 
     QList<Enregistrement> enregistrements_;
-    int largeur_ = 200, hauteur_ = 100, parPouce_ = 96;
-    std::optional<quint32> plusGrand_;
 };
-
-inline bool ecrire(const QString& chemin, const QByteArray& contenu) {
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
-}

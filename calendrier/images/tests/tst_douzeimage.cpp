@@ -42,95 +42,48 @@ class TestDouzeImage : public QObject {
     Q_OBJECT
 
 private slots:
-    void ouverture() {
-        Atelier a(kPhotos);
-        DouzeImage& f = ouvrir(a);
-        QCOMPARE(a.programme.menuUn().windowTitle(), u"Creer Les Images"_qs);
-        QCOMPARE(f.Image(1).chemin(), a.images(u"Alpes.jpg"_qs));
-        QCOMPARE(f.Label1.text(), u"1° Photo "_qs);
-        QVERIFY(f.Command1.isVisible());
-        QCOMPARE(f.Command1.text(), u"Confirmer"_qs);
-        QVERIFY(f.Image(1).isVisible());
-        QCOMPARE(f.LabelMois(1).text(), u"Janvier"_qs);
-        QCOMPARE(f.LabelMois(8).text(), u"Aôut"_qs);
-        QCOMPARE(f.LabelMois(8).objectName(), u"Label10"_qs);
-        for (int K = 2; K <= 12; ++K) {
-            QVERIFY(f.Image(K).isHidden());
-            QVERIFY(f.LabelMois(K).isHidden());
-        }
-        QCOMPARE(a.lignes(images::kCompteurSer), QStringList{u"1"_qs});
-        QCOMPARE(f.Arbrovue1->property("Root").toInt(), 17);
-    }
-
-    void douzeConfirmations() {
-        Atelier a(kPhotos);
-        DouzeImage& f = ouvrir(a);
-        confirmer(a, f, 4);
-        // Between a confirmation and the next selection, May waits unseen.
-        QVERIFY(f.Command1.isHidden());
-        QVERIFY(f.Image(5).isHidden());
-        QVERIFY(f.LabelMois(5).isHidden());
-        QVERIFY(f.Label1.text().isEmpty());
-        Atelier::cliquerFichier(f, 1);
-        QVERIFY(f.Image(5).isVisible());
-        QVERIFY(f.LabelMois(5).isVisible());
-        QCOMPARE(f.Label1.text(), u"5° Photo "_qs);
-        QVERIFY(f.Command1.isVisible());
-
-        confirmer(a, f, 12);
-        QCOMPARE(a.lignes(calendrier::kFichierSer), anneeAttendue(a));
-        QCOMPARE(a.lignes(images::kCompteurSer), QStringList{u"13"_qs});
-        QCOMPARE(f.Command1.text(), u"Suite"_qs);
-        QVERIFY(f.Command1.isVisible());
-        QCOMPARE(f.Label1.text(), u"Cliker Sur l'Image à Modifier"_qs);
-        // Selecting a file now changes nothing.
-        Atelier::cliquerFichier(f, 3);
-        QCOMPARE(f.Command1.text(), u"Suite"_qs);
-        QCOMPARE(a.lignes(calendrier::kFichierSer), anneeAttendue(a));
-    }
-
+    // A box clicked (after another: the last one wins) takes the next file
+    // selected, the year complete or not.
     void choisirUnMoisANouveau_data() {
         QTest::addColumn<int>("K");
-        QTest::newRow("janvier") << 1;
-        QTest::newRow("mai") << 5;
-        QTest::newRow("decembre") << 12;
+        QTest::addColumn<int>("avant");  // a box clicked first, 0 for none
+        QTest::addColumn<int>("jusqua"); // the months confirmed before
+        QTest::newRow("janvier") << 1 << 0 << 12;
+        QTest::newRow("mai apres mars") << 5 << 3 << 12;
+        QTest::newRow("decembre") << 12 << 0 << 12;
+        QTest::newRow("janvier avant la fin") << 1 << 0 << 2;
     }
     void choisirUnMoisANouveau() {
         QFETCH(int, K);
+        QFETCH(int, avant);
+        QFETCH(int, jusqua);
         Atelier a(kPhotos);
         DouzeImage& f = ouvrir(a);
-        confirmer(a, f, 12);
+        confirmer(a, f, jusqua);
+        if (avant)
+            QTest::mouseClick(&f.Image(avant), Qt::LeftButton);
         QTest::mouseClick(&f.Image(K), Qt::LeftButton);
         QCOMPARE(f.Command1.text(), u"Modifier"_qs);
         QVERIFY(f.Command1.isHidden());
-        QCOMPARE(f.Label1.text(), u"Modif de l'Image "_qs + QString::number(K));
         QCOMPARE(a.lignes(images::kModifSer), QStringList{QString::number(K)});
 
         const int autre = (K + 1) % 4; // not month K's photo
         Atelier::cliquerFichier(f, autre);
-        QCOMPARE(f.Label1.text(), QString::number(K) + u"° Photo Modifiée"_qs);
         QCOMPARE(f.Image(K).chemin(), a.images(kPhotos[autre]));
         QStringList attendu = anneeAttendue(a);
         attendu[K] = a.images(kPhotos[autre]);
-        QCOMPARE(a.lignes(calendrier::kFichierSer), attendu);
-        QCOMPARE(f.Command1.text(), u"Suite"_qs);
-        QVERIFY(f.Command1.isVisible());
-    }
-
-    void laDerniereBoiteCliqueeGagne() {
-        Atelier a(kPhotos);
-        DouzeImage& f = ouvrir(a);
+        QCOMPARE(a.lignes(calendrier::kFichierSer), attendu.mid(0, jusqua + 1));
+        QCOMPARE(f.Command1.text(), jusqua == 12 ? u"Suite"_qs : u"Confirmer"_qs);
+        QCOMPARE(f.Command1.isVisible(), jusqua == 12);
         confirmer(a, f, 12);
-        QTest::mouseClick(&f.Image(3), Qt::LeftButton);
-        QTest::mouseClick(&f.Image(5), Qt::LeftButton);
-        Atelier::cliquerFichier(f, 0);
-        QStringList attendu = anneeAttendue(a);
-        attendu[5] = a.images(kPhotos[0]);
         QCOMPARE(a.lignes(calendrier::kFichierSer), attendu);
-        QCOMPARE(f.Image(3).chemin(), a.images(kPhotos[3]));
+        Atelier::cliquerBouton(f);
+        QCOMPARE(a.compositions, QList{Sortie::ImprimanteAnnee});
     }
 
-    void suite_data() {
+    // Twelve confirmations, then "Suite": on to the page for a year only.
+    // Opened again, the window starts afresh.
+    void douzeConfirmationsPuisSuite_data() {
         QTest::addColumn<int>("sortie");
         QTest::addColumn<bool>("passe");
         QTest::newRow("annee imprimee") << 6 << true;
@@ -138,24 +91,46 @@ private slots:
         QTest::newRow("code 5") << 5 << false;
         QTest::newRow("code 4") << 4 << false;
     }
-    void suite() {
+    void douzeConfirmationsPuisSuite() {
         QFETCH(int, sortie);
         QFETCH(bool, passe);
         Atelier a(kPhotos);
         DouzeImage& f = ouvrir(a, static_cast<Sortie>(sortie));
+        // The cover previewed in January's box, the other months hidden.
+        const auto auDebut = [&] {
+            QCOMPARE(f.compteur(), 1);
+            QCOMPARE(f.Image(1).chemin(), a.images(u"Alpes.jpg"_qs));
+            QVERIFY(f.Image(1).isVisible() && f.Command1.isVisible());
+            for (int K = 2; K <= 12; ++K)
+                QVERIFY(f.Image(K).isHidden() && f.LabelMois(K).isHidden());
+            QCOMPARE(a.lignes(images::kCompteurSer), QStringList{u"1"_qs});
+            QCOMPARE(a.lignes(calendrier::kFichierSer).size(), 1);
+        };
+        auDebut();
+        QCOMPARE(f.Arbrovue1->property("Root").toInt(), 17);
+        confirmer(a, f, 4);
+        // Between a confirmation and the next selection, May waits unseen.
+        QVERIFY(f.Command1.isHidden() && f.Image(5).isHidden() && f.LabelMois(5).isHidden());
+        Atelier::cliquerFichier(f, 1);
+        QVERIFY(f.Image(5).isVisible() && f.LabelMois(5).isVisible() && f.Command1.isVisible());
         confirmer(a, f, 12);
+        QCOMPARE(a.lignes(calendrier::kFichierSer), anneeAttendue(a));
+        QCOMPARE(a.lignes(images::kCompteurSer), QStringList{u"13"_qs});
+        QCOMPARE(f.Command1.text(), u"Suite"_qs);
+        // Selecting a file now changes nothing.
+        Atelier::cliquerFichier(f, 3);
+        QCOMPARE(f.Command1.text(), u"Suite"_qs);
         Atelier::cliquerBouton(f);
         // The page lives inside the frame: the frame stays whatever the output.
         QVERIFY(a.programme.menuUn().isVisible());
         QCOMPARE(f.charge(), !passe);
-        if (passe) {
-            QCOMPARE(a.compositions, QList{static_cast<Sortie>(sortie)});
-        } else {
-            QVERIFY(a.compositions.isEmpty());
-            QCOMPARE(f.Command1.text(), u"Suite"_qs);
-            QCOMPARE(f.Label1.text(), u"Cliker Sur l'Image à Modifier"_qs);
-        }
+        QCOMPARE(a.compositions, passe ? QList{static_cast<Sortie>(sortie)} : QList<Sortie>{});
         QCOMPARE(a.lignes(calendrier::kFichierSer), anneeAttendue(a));
+
+        ouvrir(a);
+        auDebut();
+        QCOMPARE(f.Command1.text(), u"Confirmer"_qs);
+        QVERIFY(f.Image(12).estVide());
     }
 
     // A month not chosen yet cannot be chosen again, not even the one previewed.
@@ -171,28 +146,6 @@ private slots:
         QVERIFY(f.Command1.isVisible());
         QCOMPARE(f.Label1.text(), u"3° Photo "_qs);
         QVERIFY(!QFileInfo::exists(a.bac.chemin(images::kModifSer)));
-    }
-
-    // A month chosen again before the year is complete: the choice goes on.
-    void choisirANouveauAvantLaFin() {
-        Atelier a(kPhotos);
-        DouzeImage& f = ouvrir(a);
-        confirmer(a, f, 2);
-        QTest::mouseClick(&f.Image(1), Qt::LeftButton);
-        QCOMPARE(f.Command1.text(), u"Modifier"_qs);
-        Atelier::cliquerFichier(f, 3);
-        QCOMPARE(f.Label1.text(), u"1° Photo Modifiée"_qs);
-        QCOMPARE(f.Command1.text(), u"Confirmer"_qs);
-        QVERIFY(f.Command1.isHidden());
-        QCOMPARE(
-            a.lignes(calendrier::kFichierSer),
-            QStringList({a.images(u"Alpes.jpg"_qs), a.images(kPhotos[3]), a.images(kPhotos[2])}));
-        confirmer(a, f, 12);
-        QStringList attendu = anneeAttendue(a);
-        attendu[1] = a.images(kPhotos[3]);
-        QCOMPARE(a.lignes(calendrier::kFichierSer), attendu);
-        Atelier::cliquerBouton(f);
-        QCOMPARE(a.compositions, QList{Sortie::ImprimanteAnnee});
     }
 
     void changementDeDossierApresConfirmer() {
@@ -219,50 +172,35 @@ private slots:
         QCOMPARE(f.Label1.text(), u"Choisir une image"_qs);
     }
 
-    void imageIllisible() {
-        Atelier a(kPhotos);
-        Atelier::poserTexte(a.images(u"Zut.jpg"_qs));
+    // A file that is no picture, or none at all: nothing is recorded, not
+    // even over a month chosen again.
+    void sansImage_data() {
+        QTest::addColumn<QStringList>("photos");
+        QTest::newRow("image illisible") << kPhotos;
+        QTest::newRow("dossier vide") << QStringList{};
+    }
+    void sansImage() {
+        QFETCH(QStringList, photos);
+        Atelier a(photos);
+        if (!photos.isEmpty())
+            Atelier::poserTexte(a.images(u"Zut.jpg"_qs));
         DouzeImage& f = ouvrir(a);
-        Atelier::cliquerFichier(f, 4);
-        QCOMPARE(f.File1.FileName(), u"Zut.jpg"_qs);
+        QCOMPARE(a.lignes(images::kCompteurSer), QStringList{u"1"_qs});
+        if (!photos.isEmpty())
+            Atelier::cliquerFichier(f, 4);
+        QCOMPARE(f.File1.FileName(), photos.isEmpty() ? QString() : u"Zut.jpg"_qs);
         QVERIFY(f.Image(1).estVide());
         Atelier::cliquerBouton(f);
         QCOMPARE(f.compteur(), 1);
+        QCOMPARE(a.lignes(calendrier::kFichierSer), QStringList{a.images(u"Alpes.jpg"_qs)});
+        if (photos.isEmpty())
+            return;
         QCOMPARE(f.Label1.text(), u"Image illisible"_qs);
-        QCOMPARE(a.lignes(calendrier::kFichierSer).size(), 1);
-
-        // Nor does it replace a month chosen again.
         confirmer(a, f, 12);
         QTest::mouseClick(&f.Image(2), Qt::LeftButton);
         Atelier::cliquerFichier(f, 4);
         QCOMPARE(f.Command1.text(), u"Modifier"_qs);
         QCOMPARE(a.lignes(calendrier::kFichierSer), anneeAttendue(a));
-    }
-
-    void dossierImagesVide() {
-        Atelier a(QStringList{});
-        DouzeImage& f = ouvrir(a);
-        QCOMPARE(f.File1.count(), 0);
-        QVERIFY(f.Image(1).estVide());
-        QCOMPARE(a.lignes(images::kCompteurSer), QStringList{u"1"_qs});
-        Atelier::cliquerBouton(f);
-        QCOMPARE(f.compteur(), 1);
-        QCOMPARE(a.lignes(calendrier::kFichierSer), QStringList{a.images(u"Alpes.jpg"_qs)});
-    }
-
-    // Opened again for another year, the window starts afresh.
-    void reouverture() {
-        Atelier a(kPhotos);
-        DouzeImage& f = ouvrir(a);
-        confirmer(a, f, 12);
-        Atelier::cliquerBouton(f);
-        QVERIFY(!f.charge());
-        ouvrir(a);
-        QCOMPARE(f.compteur(), 1);
-        QCOMPARE(f.Command1.text(), u"Confirmer"_qs);
-        QVERIFY(f.Image(2).isHidden());
-        QVERIFY(f.Image(12).estVide());
-        QCOMPARE(a.lignes(calendrier::kFichierSer).size(), 1);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "calendrier/pages/composition.h"
+#include "calendrier/pages/peintre.h"
 #include "plateforme/noyau/fichiertexte.h"
 
 #include <QTest>
@@ -131,6 +132,19 @@ private slots:
         QCOMPARE(page.cases[avril1 + 5].marque, Marque::Aujourdhui);
         QCOMPARE(page.cases[avril1 + 6].marque, Marque::Aucune);
         QCOMPARE(page.lignesOmises, 0);
+
+        // On the sheet, marked days green and framed, today blue and framed,
+        // the others in their cell's own colour.
+        Couleurs repos;
+        for (int n = 0; n < kCases; ++n)
+            repos[n] = QColor::fromRgb(n * 0x010203 + 0x102030);
+        const Feuille f = feuilleDuMois(page, repos);
+        QCOMPARE(f.jours[avril1 + 4], (Inscription{u"05"_qs, kVert, true, true}));
+        QCOMPARE(f.jours[avril1 + 5], (Inscription{u"06"_qs, kBleu, true, true}));
+        QCOMPARE(f.jours[avril1 + 6], (Inscription{u"07"_qs, repos[avril1 + 6], true, false}));
+        QVERIFY(!f.jours[avril1 - 1].visible);
+        QCOMPARE(f.prenoms[avril1 + 4].texte, u"Irène"_qs);
+        QCOMPARE(f.lignes[5].texte, page.lignes[5]);
     }
 
     void anneesSansFetes_data() {
