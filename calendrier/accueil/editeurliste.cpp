@@ -191,6 +191,12 @@ void EditeurListe::lettreEntree() {
         break;
     case u'M':
     case u'E':
+        // An empty list has no line to choose: the letter is asked again.
+        if (c_.liste.count() == 0) {
+            lettre_ = QChar();
+            montrerVide(c_.lettre);
+            return;
+        }
         c_.liste.setEnabled(true);
         c_.liste.clearSelection();
         c_.liste.setFocus();
