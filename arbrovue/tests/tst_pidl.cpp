@@ -1,6 +1,5 @@
 #include "arbrovue/pidl.h"
 
-#include <QByteArray>
 #include <QTest>
 #include <functional>
 
@@ -8,24 +7,15 @@ using namespace arbrovue;
 
 namespace {
 
-// A list from item sizes: each item is filled with its rank after its size,
-// then the terminator.
-QByteArray liste(const QList<int>& tailles) {
+// A list from item sizes, each item filled with its rank from `premier`.
+QByteArray liste(const QList<int>& tailles, int premier = 0) {
     QByteArray octets;
     for (qsizetype i = 0; i < tailles.size(); ++i) {
         const auto t = static_cast<quint16>(tailles[i]);
         octets.append(reinterpret_cast<const char*>(&t), 2);
-        octets.append(tailles[i] - 2, char('a' + i));
+        octets.append(tailles[i] - 2, char('a' + premier + i));
     }
     return octets.append(2, '\0');
-}
-
-// Items `premier` to `premier + nombre - 1` of liste(tailles), terminated.
-QByteArray extrait(const QList<int>& tailles, int premier, int nombre) {
-    qsizetype debut = 0, longueur = 0;
-    for (int i = 0; i < premier + nombre; ++i)
-        (i < premier ? debut : longueur) += tailles[i];
-    return liste(tailles).mid(debut, longueur) + QByteArray(2, '\0');
 }
 
 const Octet* pidl(const QByteArray& octets) {
@@ -49,97 +39,45 @@ class TestPidl : public QObject {
     Q_OBJECT
 
 private slots:
-    void compteEtTaille_data() {
-        QTest::addColumn<QList<int>>("tailles");
-        QTest::addColumn<int>("compte");
-        QTest::addColumn<int>("taille");
-        QTest::newRow("vide (le bureau)") << QList<int>{} << 0 << 2;
-        QTest::newRow("un item") << QList<int>{5} << 1 << 7;
-        QTest::newRow("tailles impaires") << QList<int>{3, 7, 4} << 3 << 16;
-        QTest::newRow("juste à la limite") << QList<int>{32765} << 1 << 32767;
-        QTest::newRow("limite en plusieurs items") << QList<int>{16000, 16765} << 2 << 32767;
-        QTest::newRow("un octet de trop") << QList<int>{16000, 16766} << 2 << 0;
-        QTest::newRow("somme au-delà de 16 bits") << QList<int>{40000, 40000} << 2 << 0;
-    }
-    void compteEtTaille() {
-        QFETCH(QList<int>, tailles);
-        QFETCH(int, compte);
-        QFETCH(int, taille);
-        const QByteArray l = liste(tailles);
-        QCOMPARE(GetItemCount(pidl(l)), compte);
-        QCOMPARE(int(GetPidlSize(pidl(l))), taille);
-        QCOMPARE(octetsDe([&] { return DuplicatePidl(pidl(l)); }),
-                 taille ? l : QByteArray("<rien>"));
-    }
-
-    void sansListe() {
-        QCOMPARE(GetItemCount(nullptr), 0);
-        QCOMPARE(int(GetPidlSize(nullptr)), 0);
-        QCOMPARE(GetNextItem(nullptr), nullptr);
-        QCOMPARE(octetsDe([] { return ConcatPidl(nullptr, nullptr); }), liste({}));
-    }
-
-    // One item, or the parent list, copied; past 16 bits, an error.
+    // A list counted and measured; its last item, its parent list, or its
+    // first n items joined to the rest, copied. Each copy just fits at its
+    // limit, and one byte more is an error.
     void copies_data() {
+        QTest::addColumn<QString>("copie");
+        QTest::addColumn<int>("n");
         QTest::addColumn<QList<int>>("tailles");
-        QTest::addColumn<int>("n"); // CopyItemAt(n); 0: CopyParentPidl, -2 allowing empty
         QTest::addColumn<QByteArray>("attendu");
-        const QList<int> trois{4, 5, 3};
-        QTest::newRow("premier") << trois << 1 << extrait(trois, 0, 1);
-        QTest::newRow("dernier par -1") << trois << -1 << extrait(trois, 2, 1);
-        QTest::newRow("au-delà du compte") << trois << 9 << extrait(trois, 2, 1);
-        QTest::newRow("item de liste vide") << QList<int>{} << -1 << liste({});
-        QTest::newRow("item à la limite") << QList<int>{32765} << 1 << liste({32765});
-        QTest::newRow("item trop grand") << QList<int>{32766} << 1 << QByteArray("<depassement>");
-        QTest::newRow("dernier trop grand")
-            << QList<int>{3, 60000} << -1 << QByteArray("<depassement>");
-        QTest::newRow("parent de trois") << trois << 0 << liste({4, 5});
-        QTest::newRow("parent d'un item") << QList<int>{6} << 0 << liste({});
-        QTest::newRow("parent du vide refusé") << QList<int>{} << 0 << QByteArray("<rien>");
-        QTest::newRow("parent du vide permis") << QList<int>{} << -2 << liste({});
-        QTest::newRow("parent trop grand")
-            << QList<int>{20000, 12766, 3} << 0 << QByteArray("<depassement>");
+        QTest::newRow("dernier par -1") << u"item"_qs << -1 << QList{4, 5, 3} << liste({3}, 2);
+        QTest::newRow("parent de trois") << u"parent"_qs << 0 << QList{4, 5, 3} << liste({4, 5});
+        QTest::newRow("parent du vide")
+            << u"parent"_qs << 0 << QList<int>{} << QByteArray("<rien>");
+        QTest::newRow("parent du vide permis") << u"permis"_qs << 0 << QList<int>{} << liste({});
+        for (auto [copie, n, tailles, garde] : {std::tuple{u"item"_qs, 1, QList{32765}, 1},
+                                                {u"parent"_qs, 0, QList{20000, 12765, 3}, 2},
+                                                {u"joint"_qs, 1, QList{16000, 16763}, 2}}) {
+            QTest::addRow("%ls à la limite", qUtf16Printable(copie))
+                << copie << n << tailles << liste(tailles.mid(0, garde));
+            tailles[garde - 1] += 1;
+            QTest::addRow("%ls un octet de trop", qUtf16Printable(copie))
+                << copie << n << tailles << QByteArray("<depassement>");
+        }
     }
     void copies() {
-        QFETCH(QList<int>, tailles);
+        QFETCH(QString, copie);
         QFETCH(int, n);
+        QFETCH(QList<int>, tailles);
         QFETCH(QByteArray, attendu);
         const QByteArray l = liste(tailles);
+        QCOMPARE(GetItemCount(pidl(l)), tailles.size());
+        QCOMPARE(int(GetPidlSize(pidl(l))), l.size() < 32768 ? l.size() : 0);
+        const QByteArray debut = liste(tailles.mid(0, n)), fin = liste(tailles.mid(n), n);
         QCOMPARE(octetsDe([&] {
-                     return n == 0 || n == -2 ? CopyParentPidl(pidl(l), n == -2)
-                                              : CopyItemAt(pidl(l), n);
+                     if (copie == u"joint")
+                         return ConcatPidl(pidl(debut), pidl(fin));
+                     return copie == u"item" ? CopyItemAt(pidl(l), n)
+                                             : CopyParentPidl(pidl(l), copie == u"permis");
                  }),
                  attendu);
-        QCOMPARE(l, liste(tailles)); // the input survives
-    }
-
-    void concatenation_data() {
-        QTest::addColumn<QList<int>>("premiere");
-        QTest::addColumn<QList<int>>("seconde");
-        QTest::addColumn<QByteArray>("attendu");
-        QTest::newRow("vide puis un") << QList<int>{} << QList<int>{5} << liste({5});
-        QTest::newRow("un puis deux")
-            << QList<int>{5} << QList<int>{3, 4} << liste({5}).chopped(2) + liste({3, 4});
-        QTest::newRow("à la limite")
-            << QList<int>{16000} << QList<int>{16763} << liste({16000}).chopped(2) + liste({16763});
-        QTest::newRow("un octet de trop")
-            << QList<int>{16000} << QList<int>{16764} << QByteArray("<depassement>");
-        QTest::newRow("au-delà de 16 bits")
-            << QList<int>{16000} << QList<int>{40000} << QByteArray("<depassement>");
-    }
-    void concatenation() {
-        QFETCH(QList<int>, premiere);
-        QFETCH(QList<int>, seconde);
-        QFETCH(QByteArray, attendu);
-        const QByteArray a = liste(premiere), b = liste(seconde);
-        QCOMPARE(octetsDe([&] { return ConcatPidl(pidl(a), pidl(b)); }), attendu);
-        QCOMPARE(a + b, liste(premiere) + liste(seconde));
-    }
-
-    void item() {
-        QCOMPARE(octetsDe([] { return CreerItem(reinterpret_cast<const Octet*>("Fx"), 2); }),
-                 QByteArray("\x04\0Fx\0\0", 6));
-        QCOMPARE(octetsDe([] { return CreerItem(nullptr, 32764); }), "<depassement>");
     }
 };
 

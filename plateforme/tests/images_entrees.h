@@ -1,65 +1,40 @@
 #pragma once
 
-// Entries of a pictures folder named like pictures that may not be regular
-// files, made by the tests.
+// Entries named like pictures that may not be regular files, made by the tests.
 
-#include "plateforme/tests/metafichier.h"
+#include "plateforme/tests/photoappareil.h"
 
 #include <QDir>
-#include <QFile>
-#include <QString>
 #include <QTest>
 #include <sys/stat.h>
 
-enum class Genre {
-    Fichier,
-    LienVersFichier,
-    Fifo,
-    LienVersFifo,
-    LienVersPeripherique,
-    Dossier,
-    LienCasse
-};
-
-// Makes `chemin` an entry of kind `genre`. A file holds `contenu`; a link's
-// target, when it makes one, lies beside it under another suffix.
-inline bool creerEntree(const QString& chemin, Genre genre, const QByteArray& contenu) {
-    const QString cible = chemin + u".cible"_qs;
-    const auto fifo = [](const QString& nom) {
-        return ::mkfifo(QFile::encodeName(nom), 0600) == 0;
-    };
-    switch (genre) {
-    case Genre::Fichier:
-        return ecrire(chemin, contenu);
-    case Genre::LienVersFichier:
-        return ecrire(cible, contenu) && QFile::link(cible, chemin);
-    case Genre::Fifo:
-        return fifo(chemin);
-    case Genre::LienVersFifo:
-        return fifo(cible) && QFile::link(cible, chemin);
-    case Genre::LienVersPeripherique:
-        return QFile::link(u"/dev/null"_qs, chemin);
-    case Genre::Dossier:
-        return QDir().mkdir(chemin);
-    case Genre::LienCasse:
-        return QFile::link(cible, chemin);
-    }
-    return false;
-}
+enum class Genre { Fichier, LienFichier, Fifo, LienFifo, LienPeripherique, Dossier, LienCasse };
 
 // Whether an entry of that kind is a regular file once its link is followed.
 inline bool estOrdinaire(Genre genre) {
-    return genre == Genre::Fichier || genre == Genre::LienVersFichier;
+    return genre == Genre::Fichier || genre == Genre::LienFichier;
+}
+
+// Makes `chemin` an entry of kind `genre`: a file holds `contenu`, a link's
+// target lies beside it under another suffix (but for the device's).
+inline bool creerEntree(const QString& chemin, Genre genre, const QByteArray& contenu) {
+    const bool lien = genre != Genre::Fichier && genre != Genre::Fifo && genre != Genre::Dossier;
+    const QString cible =
+        genre == Genre::LienPeripherique ? u"/dev/null"_qs : chemin + u".cible"_qs;
+    const QString nom = lien ? cible : chemin;
+    // A broken link's target stays missing.
+    bool fait = !estOrdinaire(genre) || ecrire(nom, contenu);
+    if (genre == Genre::Fifo || genre == Genre::LienFifo)
+        fait = ::mkfifo(QFile::encodeName(nom), 0600) == 0;
+    if (genre == Genre::Dossier)
+        fait = QDir().mkdir(nom);
+    return fait && (!lien || QFile::link(cible, chemin));
 }
 
 // The table of a data-driven test over every kind, in a column `genre`.
 inline void lignesEntrees() {
     QTest::addColumn<Genre>("genre");
-    QTest::newRow("fichier") << Genre::Fichier;
-    QTest::newRow("lien vers un fichier") << Genre::LienVersFichier;
-    QTest::newRow("fifo") << Genre::Fifo;
-    QTest::newRow("lien vers une fifo") << Genre::LienVersFifo;
-    QTest::newRow("lien vers un peripherique") << Genre::LienVersPeripherique;
-    QTest::newRow("dossier") << Genre::Dossier;
-    QTest::newRow("lien casse") << Genre::LienCasse;
+    for (int genre = 0; const char* nom : {"fichier", "lien, fichier", "fifo", "lien, fifo",
+                                           "lien, peripherique", "dossier", "lien casse"})
+        QTest::newRow(nom) << Genre(genre++);
 }

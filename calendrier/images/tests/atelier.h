@@ -1,9 +1,6 @@
 #pragma once
 
-// The place the picture windows' tests work in: a sandbox whose working
-// folder holds an Images folder of small pictures, a program object on a
-// pinned 800 x 600 screen with its frame shown, the hand-overs to the page
-// window noted instead of run, and the gestures of a user.
+// Where the picture windows' tests work: coloured pictures, an 800 x 600 screen.
 
 #include "calendrier/coquille/menuun.h"
 #include "calendrier/essais/bacasable.h"
@@ -12,88 +9,52 @@
 #include "calendrier/programme.h"
 #include "plateforme/noyau/fichiertexte.h"
 
-#include <QDir>
-#include <QImage>
 #include <QTest>
 
-class Atelier {
-public:
-    // `noms`: the pictures laid in Images, each a small JPEG of its own colour.
-    explicit Atelier(const QStringList& noms = {u"Alpes.jpg"_qs, u"Bretagne.jpg"_qs,
-                                                u"Corse.jpg"_qs})
-        : programme(services()) {
+struct Atelier {
+    BacASable bac;
+    ServicesEssai essai;
+    QList<calendrier::Sortie> compositions; // the page window's turns asked for
+    Programme programme;
+    explicit Atelier(const QStringList& noms = u"Alpes.jpg Bretagne.jpg Corse.jpg"_qs.split(u' '))
+        : programme(noter(essai.services(), &compositions)) {
         QDir(bac.travail()).mkpath(u"Images"_qs);
-        int teinte = 0;
-        for (const QString& nom : noms)
-            poserImage(images(nom), teinte += 40);
+        for (int i = 0; i < noms.size(); ++i)
+            poserImage(images(noms[i]), 40 * (i + 1));
         programme.zoom().setEcran([] { return QSize(800, 600); });
-        programme.menuUn().resize(800, 600);
         programme.menuUn().show();
     }
-
-    QString images(const QString& nom = {}) const {
-        return QDir(bac.chemin(u"Images"_qs)).filePath(nom);
+    QString images(const QString& nom = {}) const { return bac.chemin(u"Images/"_qs + nom); }
+    QStringList lignes(const QString& nom) const { return plateforme::lireLignes(bac.chemin(nom)); }
+    static calendrier::Services noter(calendrier::Services s, QList<calendrier::Sortie>* notees) {
+        s.composition = [notees](const calendrier::Consultation& c) { *notees << c.sortie; };
+        return s;
     }
-
     static void poserImage(const QString& chemin, int teinte, QSize taille = {160, 120}) {
         QImage image(taille, QImage::Format_RGB32);
         image.fill(QColor::fromHsv(teinte % 360, 160, 200));
         QDir().mkpath(QFileInfo(chemin).path());
         QVERIFY(image.save(chemin, nullptr, 80));
     }
-    static void poserTexte(const QString& chemin) {
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("ceci n'est pas une image\n");
-    }
-
-    // The window opened as the hub opens it once the output is chosen: the
-    // working files written, the consultation handed over.
-    void ouvrir(FenetreImages& f, calendrier::Sortie sortie, int mois = 3, int annee = 2027) const {
-        const calendrier::Consultation c{.sortie = sortie, .mois = mois, .annee = annee};
+    // Opened as the hub opens it, the working files written first.
+    void ouvrir(FenetreImages& f, calendrier::Sortie sortie) const {
+        const calendrier::Consultation c{.sortie = sortie, .mois = 3, .annee = 2027};
         const calendrier::FichiersTravail fichiers;
-        QVERIFY(fichiers.commencerConsultation(c.genre()));
-        QVERIFY(fichiers.choisirSortie(sortie));
+        QVERIFY(fichiers.commencerConsultation(c.genre()) && fichiers.choisirSortie(sortie));
         f.ouvrir(c);
     }
-
-    QStringList lignes(const QString& nom) const { return plateforme::lireLignes(bac.chemin(nom)); }
-
-    // The user's gestures.
+    // The user's gestures; a folder picked in the tree is held in Chemin.
     static void cliquerFichier(FenetreImages& f, int rang) {
-        QListWidgetItem* item = f.File1.item(rang);
-        QVERIFY(item);
-        f.File1.scrollToItem(item);
+        f.File1.scrollToItem(f.File1.item(rang));
         QTest::mouseClick(f.File1.viewport(), Qt::LeftButton, {},
-                          f.File1.visualItemRect(item).center());
+                          f.File1.visualItemRect(f.File1.item(rang)).center());
     }
     static void cliquerBouton(FenetreImages& f) {
         QVERIFY2(f.Command1.isVisible(), "the button is hidden");
         QTest::mouseClick(&f.Command1, Qt::LeftButton);
     }
-    // A folder picked in the tree: the tree holds it in Chemin and says Click.
     static void cliquerDossier(FenetreImages& f, const QString& dossier) {
         f.Arbrovue1->setProperty("Chemin", dossier);
         QVERIFY(QMetaObject::invokeMethod(f.Arbrovue1, "Click"));
-    }
-
-    static QStringList listees(const FenetreImages& f) {
-        QStringList noms;
-        for (int i = 0; i < f.File1.count(); ++i)
-            noms << f.File1.item(i)->text();
-        return noms;
-    }
-
-    BacASable bac;
-    ServicesEssai essai;
-    // The page window's continuations asked for, oldest first.
-    QList<calendrier::Sortie> compositions;
-    Programme programme;
-
-private:
-    calendrier::Services services() {
-        calendrier::Services s = essai.services();
-        s.composition = [this](const calendrier::Consultation& c) { compositions << c.sortie; };
-        return s;
     }
 };
