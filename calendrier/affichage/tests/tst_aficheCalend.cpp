@@ -148,6 +148,17 @@ private slots:
         }
     }
 
+    // A page whose capture cannot be written is left out of the print, and named.
+    void pageManquanteNommee() {
+        Essai e;
+        // Where March's capture goes, a folder.
+        QVERIFY(QDir(e.bac.chemin(u"SaveCalend"_qs)).mkdir(u"TemporaireMars.tmp"_qs));
+        e.lancer(Sortie::ImprimanteAnnee);
+        QCOMPARE(e.essai.journal.value(0).feuilles.size(), 12);
+        QVERIFY2(e.essai.questions.value(0).endsWith(u"les préparer : Mars."_qs),
+                 qPrintable(e.essai.questions.value(0)));
+    }
+
     // Started as the program starts, the hub maximised in a frame wider than
     // the page, several consultations in a row: each refused, failed, cut
     // short or ended brings the hub back as it was.
