@@ -77,8 +77,9 @@ inline bool cliquer(QAbstractButton& bouton) {
 
 // Installs the suite from the medium `support` onto drive `lecteur`, in
 // French, through the installer's windows; the folder installed into, or
-// nothing when the installer did not end well.
-inline QString installerSuite(Bac& bac, const QString& support, int lecteur) {
+// nothing when the installer did not end well; `barre` gets what its bar showed.
+inline QString installerSuite(Bac& bac, const QString& support, int lecteur,
+                              QList<int>* barre = nullptr) {
     using namespace installation;
     if (!langueChoisie() && !ecrireLangue(kFrancais))
         return {};
@@ -89,6 +90,9 @@ inline QString installerSuite(Bac& bac, const QString& support, int lecteur) {
     while (splash.isVisible())
         splash.Timer1_Timer();
     Vert& v = programme.vert();
+    if (barre)
+        QObject::connect(&v.ProgressBar, &BoiteProgression::dessine,
+                         [barre](int pourcentage) { *barre << pourcentage; });
     v.Drive1.setCurrentIndex(lecteur);
     if (!cliquer(v.Disque) || !cliquer(v.Installer) || !bac.messages.isEmpty() ||
         !QFileInfo::exists(v.destination() + u"/Broxel.dll"_qs))

@@ -130,7 +130,8 @@ private slots:
         // A drive whose path has signs to quote in the shortcuts.
         bac_->lecteurs[1] = bac_->chemin(u"d i\"s%que $x\\y 'z'"_qs);
         QVERIFY(QDir().mkpath(bac_->lecteurs[1]));
-        const QString dossier = installerSuite(*bac_, kSupport, 1);
+        QList<int> barre;
+        const QString dossier = installerSuite(*bac_, kSupport, 1, &barre);
         QCOMPARE(dossier, dossierInstalle());
 
         // Every listed file and every runtime file, byte for byte, with its
@@ -140,6 +141,14 @@ private slots:
         QStringList copies;
         for (const QString& l : liste.mid(1, icone - 1))
             copies << l.left(60).trimmed().replace(u'\\', u'/');
+        // The bar: the list's lines over n + 14, then the runtime files over n + 13.
+        const qsizetype n = copies.size(), r = kFichiersExecution.size();
+        QList<int> attendus;
+        for (qsizetype i = 0; i <= n; ++i)
+            attendus << int(std::nearbyint(100.0 * i / (n + r + 3)));
+        for (qsizetype k = 1; k <= r; ++k)
+            attendus << int(std::nearbyint(100.0 * (n + k) / (n + r + 2)));
+        QCOMPARE(barre, attendus);
         for (const QString& nom : copies + kFichiersExecution + QStringList{u"Lire.Pie"_qs}) {
             const QString installe = dossier + u'/' + nom;
             QCOMPARE(contenu(installe), contenu(kSupport + u'/' + nom));
