@@ -48,9 +48,10 @@ QString refusImage(const QString& chemin) {
     return {};
 }
 
-// The pictures of a folder, in the order of their names (numbers by value),
-// whatever their extension: the files the picture loader can read.
-QStringList imagesDuDossier(const QString& dossier) {
+// The first `nombre` pictures of a folder, in the order of their names
+// (numbers by value), whatever their extension: the files the picture loader
+// can read.
+QStringList imagesDuDossier(const QString& dossier, qsizetype nombre) {
     QStringList noms = QDir(dossier).entryList(QDir::Files | QDir::Readable);
     QCollator ordre(QLocale(QLocale::French));
     ordre.setNumericMode(true);
@@ -58,6 +59,8 @@ QStringList imagesDuDossier(const QString& dossier) {
     std::sort(noms.begin(), noms.end(), ordre);
     QStringList images;
     for (const QString& nom : noms) {
+        if (images.size() == nombre)
+            break;
         const QString chemin = QDir(dossier).filePath(nom);
         if (!plateforme::examinerImage(chemin).taille.isEmpty())
             images << chemin;
@@ -212,20 +215,20 @@ Lecture lireArguments(const QStringList& arguments, const QString& dossierProgra
 
     if (photos) {
         d.images = *photos;
+        for (const QString& image : d.images)
+            if (const QString pourquoi = refusImage(image); !pourquoi.isEmpty())
+                return refus(pourquoi);
     } else {
         const QString dossier =
             dossierImages.value_or(QDir(dossierProgramme).filePath(u"Images"_qs));
         if (!QFileInfo(dossier).isDir())
             return refus(u"Le dossier d'images « %1 » n'existe pas."_qs.arg(dossier));
-        d.images = imagesDuDossier(dossier).mid(0, kPages);
+        d.images = imagesDuDossier(dossier, kPages);
         if (d.images.isEmpty())
             return refus(u"Le dossier « %1 » ne contient aucune image."_qs.arg(dossier));
         while (d.images.size() < kPages)
             d.images << d.images.last();
     }
-    for (const QString& image : d.images)
-        if (const QString pourquoi = refusImage(image); !pourquoi.isEmpty())
-            return refus(pourquoi);
     Lecture l;
     l.demande = d;
     return l;
