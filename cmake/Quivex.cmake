@@ -4,8 +4,8 @@
 # A QtTest executable registered with CTest, run hermetically and offscreen.
 function(quivex_test nom)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${nom} ${T_SOURCES} "${PROJECT_SOURCE_DIR}/plateforme/essais/sortie.cpp")
-  target_link_libraries(${nom} PRIVATE Qt6::Test ${T_LIBS})
+  add_executable(${nom} ${T_SOURCES})
+  target_link_libraries(${nom} PRIVATE Qt6::Test plateforme_essais_sortie ${T_LIBS})
   set_target_properties(${nom} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
   add_test(NAME ${nom} COMMAND ${nom})
   set_tests_properties(${nom} PROPERTIES
