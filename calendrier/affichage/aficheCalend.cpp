@@ -470,14 +470,15 @@ void AficheCalend::AffichCalendrier(const QString& Annee, QString& Mois, int Voi
     // The counter is read once; within the call it runs on in memory, so a
     // file that cannot be written cannot hold the run on one page.
     compteur_ = f.progression().compteur;
+    // The lists do not change while the pages of one call are made.
+    const pages::Donnees donnees = lireDonnees();
+    prenoms_ = donnees.prenoms;
     for (;;) {
         compteur_ = compteur_ > 0 ? compteur_ + 1 : 1;
         if (f.modeSauve() != 6 && compteur_ > 13) {
             finDeSerie();
             return;
         }
-        const pages::Donnees donnees = lireDonnees();
-        prenoms_ = donnees.prenoms;
         const long long sauve = f.modeSauve();
         int mois = static_cast<int>(std::clamp(regles::nombreEnTete(Mois), 0LL, 13LL));
         QString suivant;
